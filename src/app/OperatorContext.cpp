@@ -1,0 +1,7 @@
+#include "app/OperatorContext.h"
+
+OperatorContext& OperatorContext::current()
+{
+    static OperatorContext context;
+    return context;
+}
