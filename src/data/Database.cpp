@@ -19,24 +19,28 @@ QString errorText(const QSqlError& e)
     return t;
 }
 
-QSqlQuery prepared(const QString& sql, const QVariantList& values)
+// Runs a statement, prepared with its bound values when it has any (PostgreSQL cannot
+// prepare DDL, so statements without values run directly). Failures throw.
+QSqlQuery run(const QString& sql, const QVariantList& values)
 {
     QSqlDatabase db = Database::connection();
     if (!db.isOpen())
         throw DatabaseError(QStringLiteral("数据库未连接"));
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(sql))
+    bool ok;
+    if (values.isEmpty()) {
+        ok = q.exec(sql);
+    } else {
+        if (!q.prepare(sql))
+            throw DatabaseError(errorText(q.lastError()));
+        for (int i = 0; i < values.size(); ++i)
+            q.bindValue(i, values.at(i));
+        ok = q.exec();
+    }
+    if (!ok)
         throw DatabaseError(errorText(q.lastError()));
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values.at(i));
     return q;
-}
-
-void execOrThrow(QSqlQuery& q)
-{
-    if (!q.exec())
-        throw DatabaseError(errorText(q.lastError()));
 }
 } // namespace
 
@@ -163,9 +167,7 @@ void Database::rollback()
 
 QSqlQuery OpenQuerySql(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q = prepared(sql, values);
-    execOrThrow(q);
-    return q;
+    return run(sql, values);
 }
 
 bool ExecQuerySql(const QString& sql, const QVariantList& values)
@@ -173,8 +175,8 @@ bool ExecQuerySql(const QString& sql, const QVariantList& values)
     if (!Database::isOpen())
         return false;
     try {
-        QSqlQuery q = prepared(sql, values);
-        return q.exec();
+        run(sql, values);
+        return true;
     } catch (const DatabaseError&) {
         return false;
     }
@@ -182,15 +184,13 @@ bool ExecQuerySql(const QString& sql, const QVariantList& values)
 
 void RunScratchSql(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery q = prepared(sql, values);
-    execOrThrow(q);
+    run(sql, values);
 }
 
 qint64 InsertReturningId(const QString& sql, const QVariantList& values, const QString& idColumn)
 {
     // Both engines return the assigned key from the insert itself.
-    QSqlQuery q = prepared(sql + QStringLiteral(" returning ") + idColumn, values);
-    execOrThrow(q);
+    QSqlQuery q = run(sql + QStringLiteral(" returning ") + idColumn, values);
     if (!q.next())
         throw DatabaseError(QStringLiteral("插入记录后未返回编号"));
     return q.value(0).toLongLong();

@@ -1,7 +1,55 @@
-#include <QCoreApplication>
+#include "app/DataFolder.h"
+#include "cli/CliCommand.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+void usage()
+{
+    QString text = QStringLiteral("usage: quenloctl [--data-dir DIR] COMMAND [ARGS]\ncommands:\n");
+    for (const auto& c : CliCommand::all())
+        text += QStringLiteral("  ") + c.usage + QLatin1Char('\n');
+    std::fputs(text.toUtf8().constData(), stderr);
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    return 0;
+    // Printing and PDF need a GUI application; no window is ever shown.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    QString dataDir;
+    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
+        const QString opt = args.takeFirst();
+        if (opt == QLatin1String("--data-dir") && !args.isEmpty()) {
+            dataDir = args.takeFirst();
+        } else if (opt.startsWith(QLatin1String("--data-dir="))) {
+            dataDir = opt.mid(11);
+        } else if (opt == QLatin1String("--help")) {
+            usage();
+            return 0;
+        } else {
+            CliCommand::error(QStringLiteral("unknown option %1").arg(opt));
+            usage();
+            return 2;
+        }
+    }
+    if (args.isEmpty()) {
+        usage();
+        return 2;
+    }
+    const QString name = args.takeFirst();
+    for (const auto& c : CliCommand::all()) {
+        if (c.name == name) {
+            DataFolder::setCurrent(DataFolder::resolve(dataDir));
+            return c.run(args);
+        }
+    }
+    CliCommand::error(QStringLiteral("unknown command %1").arg(name));
+    usage();
+    return 2;
 }
