@@ -31,6 +31,11 @@ ColumnDef real(const char* n)
 {
     return {QString::fromLatin1(n), ColumnType::Float, 0, 0, {}, false};
 }
+// the outpatient ratio of the year; 0 unless an administrator sets it
+ColumnDef realDefault0(const char* n)
+{
+    return {QString::fromLatin1(n), ColumnType::Float, 0, 0, QStringLiteral("0"), false};
+}
 ColumnDef datetime(const char* n)
 {
     return {QString::fromLatin1(n), ColumnType::DateTime, 19, 0, {}, false};
@@ -108,7 +113,7 @@ QList<TableDef> build()
                   {text("fylx", 20), integer("zfje"), real("zfbl"), text("rylb", 40),
                    text("yylx", 20)},
                   {index("bxbl_fylx", {QStringLiteral("fylx"), QStringLiteral("zfje")})}};
-    t << TableDef{QStringLiteral("ndxtcs"), {integer("xtnd"), real("mzzfxe"), real("zyzfxe")},
+    t << TableDef{QStringLiteral("ndxtcs"), {integer("xtnd"), real("mzzfxe"), real("zyzfxe"), realDefault0("mzbl")},
                   {index("ndxtcs_xtnd", {QStringLiteral("xtnd")}, true)}};
     t << TableDef{QStringLiteral("gdxtcs"),
                   {integer("xtnd"), text("bflj", 260), text("zcmc", 100)}, {}};

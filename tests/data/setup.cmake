@@ -1,0 +1,1 @@
+quenlo_add_test(tst_setup data/tst_setup.cpp DB)

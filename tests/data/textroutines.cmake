@@ -1,0 +1,1 @@
+quenlo_add_test(tst_textroutines data/tst_textroutines.cpp)

@@ -1,0 +1,1 @@
+quenlo_add_test(tst_passwordcipher users/tst_passwordcipher.cpp)
