@@ -28,10 +28,11 @@ QList<MenuTopDef> build()
           item("M_XtcsExit", "退出系统", "")}},
         {QStringLiteral("N2"),
          QStringLiteral("基本信息"),
-         {item("N12", "单位信息管理", "TdwFrm"), sep("N16"), item("N5", "人员类别管理", "TFrmKhlxgl"),
-          item("M_Grxx", "人员信息管理", "TgrFrm"), sep("N17"),
-          item("N34", "医院类型管理", "TFrmyylxgl"), item("N9", "定点医院管理", "TfrmDdyljg"),
-          sep("N36"), item("N55", "医疗项目管理", "TFrmSjlrYlxm"), sep("N37", Hidden),
+         {item("N12", "单位信息管理", "TdwFrm"), sep("N16"),
+          item("N5", "人员类别管理", "TFrmKhlxgl"), item("M_Grxx", "人员信息管理", "TgrFrm"),
+          sep("N17"), item("N34", "医院类型管理", "TFrmyylxgl"),
+          item("N9", "定点医院管理", "TfrmDdyljg"), sep("N36"),
+          item("N55", "医疗项目管理", "TFrmSjlrYlxm"), sep("N37", Hidden),
           item("N35", "费用类型管理", "TFrmfylxgl", Hidden), sep("N39"),
           item("N45", "起付标准设置", "TfrmQfbz"), item("N40", "报销比例设置", "Tfrmbxbl"),
           sep("N41"), item("N42", "系统报表编辑", "Tfrmdesignreport")}},
@@ -67,8 +68,8 @@ const QList<MenuTopDef>& MenuCatalog::mainMenu()
 
 const QStringList& MenuCatalog::administratorItems()
 {
-    static const QStringList names{QStringLiteral("M_XtcsYhdl"), QStringLiteral("N4"),
-                                   QStringLiteral("M_XtcsExit"), QStringLiteral("M_XtcsMmxg"),
+    static const QStringList names{QStringLiteral("M_XtcsYhdl"),   QStringLiteral("N4"),
+                                   QStringLiteral("M_XtcsExit"),   QStringLiteral("M_XtcsMmxg"),
                                    QStringLiteral("M_XtcsNdxtcs"), QStringLiteral("N32")};
     return names;
 }

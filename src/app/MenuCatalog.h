@@ -10,7 +10,7 @@ struct MenuItemDef
     QString name;    // component name, e.g. "M_XtcsGdxtcs"
     QString caption; // "-" for a separator
     bool visible = true;
-    QString opens;   // class name of the screen it opens, empty for none
+    QString opens; // class name of the screen it opens, empty for none
 
     bool isSeparator() const { return caption == QLatin1String("-"); }
 };

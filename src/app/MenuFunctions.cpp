@@ -10,8 +10,9 @@ void RebuildMenuFunctions()
     int counter = 0;
     for (const auto& top : MenuCatalog::mainMenu())
         for (const auto& item : top.items)
-            RunScratchSql(QStringLiteral("insert into gn (bh, mk, cd, mkms, cdms) values (?, ?, ?, ?, ?)"),
-                          {++counter, top.name, item.name, top.caption, item.caption});
+            RunScratchSql(
+                QStringLiteral("insert into gn (bh, mk, cd, mkms, cdms) values (?, ?, ?, ?, ?)"),
+                {++counter, top.name, item.name, top.caption, item.caption});
 }
 
 void GrantAllMenuFunctions(int operatorId)

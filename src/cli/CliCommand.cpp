@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include "app/ConnectionConfig.h"
 #include "app/DataFolder.h"
 #include "data/Database.h"
 
@@ -36,15 +37,16 @@ void CliCommand::out(const QString& text)
 
 bool CliCommand::openDatabase()
 {
-    ConnectionSettings s;
-    s.sqliteFile = DataFolder::databaseFile();
+    const ConnectionSettings s = ConnectionConfig::load();
+    const QString where =
+        s.backend == Backend::Sqlite ? s.sqliteFile : s.host + QLatin1Char('/') + s.database;
     QString why;
     if (!Database::open(s, &why)) {
-        error(QStringLiteral("cannot open the database %1: %2").arg(s.sqliteFile, why));
+        error(QStringLiteral("cannot open the database %1: %2").arg(where, why));
         return false;
     }
     if (Database::schemaVersion() == 0) {
-        error(QStringLiteral("%1 is not a Quenlo database").arg(s.sqliteFile));
+        error(QStringLiteral("%1 is not a Quenlo database").arg(where));
         Database::close();
         return false;
     }

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 // quenloctl subcommands. Each capability registers its own in its own file:

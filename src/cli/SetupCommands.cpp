@@ -29,8 +29,7 @@ int runInit(const QStringList& args)
         }
     }
     if (o.organization.isEmpty() || !haveYear || o.adminPassword.isEmpty()) {
-        CliCommand::error(QStringLiteral(
-            "usage: init --org NAME --year YYYY --admin-password PW"));
+        CliCommand::error(QStringLiteral("usage: init --org NAME --year YYYY --admin-password PW"));
         return 2;
     }
     QString why;

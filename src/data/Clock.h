@@ -28,4 +28,4 @@ constexpr const char* DateFormat = "yyyy-MM-dd";
 constexpr const char* DateTimeFormat = "yyyy-MM-dd HH:mm:ss";
 QString fromDate(const QDate& d);
 QString fromDateTime(const QDateTime& dt);
-}
+} // namespace DateText

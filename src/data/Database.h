@@ -6,7 +6,6 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
-
 #include <stdexcept>
 
 // Where the one connection goes: the SQLite file js.db of the data folder (default) or a

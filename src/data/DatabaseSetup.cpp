@@ -13,7 +13,8 @@ QString DatabaseSetup::validate(const Options& o)
 {
     if (o.organization.trimmed().isEmpty())
         return QStringLiteral("单位名称不能为空！");
-    if (o.organization.size() > Schema::table(QStringLiteral("gdxtcs"))->column(QStringLiteral("zcmc"))->width)
+    if (o.organization.size() >
+        Schema::table(QStringLiteral("gdxtcs"))->column(QStringLiteral("zcmc"))->width)
         return QStringLiteral("单位名称过长！");
     if (o.year < 1900 || o.year > 9999)
         return QStringLiteral("当前年度必须是四位数字的年份！");

@@ -88,11 +88,16 @@ void insertHospitals()
         int grade;
     };
     const Hospital hospitals[] = {
-        {"市第一人民医院", "三级医院", 3},   {"市中医院", "三级医院", 3},
-        {"省立医院", "三级医院", 3},         {"市第二人民医院", "二级医院", 2},
-        {"城东区人民医院", "二级医院", 2},   {"港区医院", "二级医院", 2},
-        {"科技园医院", "一级医院", 1},       {"建设路社区卫生服务中心", "社区卫生服务中心", 1},
-        {"人民路社区卫生服务中心", "社区卫生服务中心", 1}, {"市妇幼保健院", "二级医院", 2},
+        {"市第一人民医院", "三级医院", 3},
+        {"市中医院", "三级医院", 3},
+        {"省立医院", "三级医院", 3},
+        {"市第二人民医院", "二级医院", 2},
+        {"城东区人民医院", "二级医院", 2},
+        {"港区医院", "二级医院", 2},
+        {"科技园医院", "一级医院", 1},
+        {"建设路社区卫生服务中心", "社区卫生服务中心", 1},
+        {"人民路社区卫生服务中心", "社区卫生服务中心", 1},
+        {"市妇幼保健院", "二级医院", 2},
     };
     const QStringList contacts = words("张医生 李主任 王科长 陈主任 刘科长");
     int i = 0;
@@ -135,12 +140,11 @@ void insertItems()
          "燕窝口服液 灵芝孢子粉 维生素E软胶囊 葡萄籽胶囊 胶原蛋白口服液 益生菌粉 叶黄素片",
          "胶囊", 10000, 2000, 60000},
         {"检查费",
-         "血常规 尿常规 肝功能 肾功能 血脂四项 心电图 胸部X线片 腹部B超 甲状腺功能 血糖测定",
-         "", 0, 1000, 20000},
+         "血常规 尿常规 肝功能 肾功能 血脂四项 心电图 胸部X线片 腹部B超 甲状腺功能 血糖测定", "", 0,
+         1000, 20000},
         {"床位费", "普通病房床位 双人病房床位 单人病房床位 重症监护床位 观察床位", "", 0, 2000,
          30000},
-        {"治疗费",
-         "静脉输液 肌肉注射 换药 清创缝合 针灸 推拿 雾化吸入 吸氧 导尿 理疗", "", 0, 500,
+        {"治疗费", "静脉输液 肌肉注射 换药 清创缝合 针灸 推拿 雾化吸入 吸氧 导尿 理疗", "", 0, 500,
          15000},
         {"特殊检查",
          "CT平扫 磁共振成像 胃镜检查 肠镜检查 冠状动脉造影 骨密度测定 PET-CT 彩色多普勒超声 "
@@ -160,8 +164,9 @@ void insertItems()
                 {name, QString::fromUtf8(g.itemClass), g.ratioPerTenThousand,
                  Money::fromCents(cents).toStored(), QString::fromUtf8(g.form),
                  GetPinyinInitials(name).left(12), QStringLiteral("是"),
-                 QString::fromUtf8(g.form).isEmpty() ? QStringLiteral("次")
-                                                     : QStringLiteral("每盒%1粒").arg(between(1, 4) * 6)});
+                 QString::fromUtf8(g.form).isEmpty()
+                     ? QStringLiteral("次")
+                     : QStringLiteral("每盒%1粒").arg(between(1, 4) * 6)});
         }
     }
 }
@@ -182,7 +187,7 @@ void insertPolicy(int year)
         int bound;
         double ratio;
     };
-    const Band bands[] = {{"门诊", 1000, 0.6}, {"门诊", 3000, 0.7}, {"门诊", 10000, 0.8},
+    const Band bands[] = {{"门诊", 1000, 0.6}, {"门诊", 3000, 0.7},  {"门诊", 10000, 0.8},
                           {"住院", 5000, 0.8}, {"住院", 20000, 0.9}, {"住院", 100000, 0.95}};
     for (const auto& b : bands)
         RunScratchSql(QStringLiteral("insert into bxbl (fylx, zfje, zfbl) values (?, ?, ?)"),
@@ -194,9 +199,12 @@ void insertPersons(int year)
     const QStringList surnames =
         words("王 李 张 刘 陈 杨 黄 赵 吴 周 徐 孙 马 朱 胡 郭 何 高 林 罗 郑 梁 谢 宋 唐 许 "
               "韩 冯 邓 曹 彭 曾 萧 田 董 潘 袁 蔡 蒋 余 于 杜 叶 程 魏 苏 吕 丁 任 沈 欧阳 司马");
-    const QStringList givenMale = words("伟 强 磊 军 勇 杰 涛 明 超 刚 平 辉 鹏 华 飞 建国 志强 文斌 海涛 德明");
-    const QStringList givenFemale = words("芳 娜 敏 静 丽 艳 娟 霞 秀英 桂英 玉兰 丹 萍 红 玲 婷 雪 琳 璐 慧");
-    const QStringList positions = words("科员 工程师 会计 主任 经理 技术员 司机 销售代表 助理 部长");
+    const QStringList givenMale =
+        words("伟 强 磊 军 勇 杰 涛 明 超 刚 平 辉 鹏 华 飞 建国 志强 文斌 海涛 德明");
+    const QStringList givenFemale =
+        words("芳 娜 敏 静 丽 艳 娟 霞 秀英 桂英 玉兰 丹 萍 红 玲 婷 雪 琳 璐 慧");
+    const QStringList positions =
+        words("科员 工程师 会计 主任 经理 技术员 司机 销售代表 助理 部长");
     const QStringList stopReasons = words("调离本单位 死亡 参加其他保险 长期出国");
     const QStringList addresses = words("建设路 解放大道 人民路 港口路 中山北路 科技园 城东新村");
     const int units = QueryScalar(QStringLiteral("select count(*) from dwxx")).toInt();
@@ -217,7 +225,10 @@ void insertPersons(int year)
             category = QStringLiteral("离休干部");
         const bool child = category == QStringLiteral("职工子女");
         const bool veteran = category == QStringLiteral("离休干部");
-        const int age = child ? between(3, 17) : veteran ? between(85, 95) : retired ? between(60, 82) : between(22, 59);
+        const int age = child     ? between(3, 17)
+                        : veteran ? between(85, 95)
+                        : retired ? between(60, 82)
+                                  : between(22, 59);
         const QDate birth(year - age, between(1, 12), between(1, 28));
         // insured since starting work; a child since birth
         const QDate started = child ? birth : birth.addYears(between(18, std::min(age, 24)));
@@ -236,7 +247,8 @@ void insertPersons(int year)
         q.addBindValue(pick(addresses) + QStringLiteral("%1号").arg(between(1, 300)));
         q.addBindValue(DateText::fromDate(birth));
         q.addBindValue(DateText::fromDate(started));
-        q.addBindValue(retired ? DateText::fromDate(birth.addYears(60)) : QVariant(QMetaType::fromType<QString>()));
+        q.addBindValue(retired ? DateText::fromDate(birth.addYears(60))
+                               : QVariant(QMetaType::fromType<QString>()));
         q.addBindValue(stopped ? QStringLiteral("是") : QStringLiteral("否"));
         q.addBindValue(stopped ? pick(stopReasons) : QString());
         q.addBindValue(QString());

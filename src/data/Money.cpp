@@ -1,7 +1,6 @@
 #include "data/Money.h"
 
 #include <QRegularExpression>
-
 #include <cmath>
 
 Money Money::fromDouble(double value)

@@ -3,7 +3,6 @@
 #include <QMetaType>
 #include <QString>
 #include <QVariant>
-
 #include <compare>
 #include <cstdint>
 #include <optional>
@@ -34,8 +33,16 @@ public:
     constexpr Money operator+(Money o) const { return Money(m_cents + o.m_cents); }
     constexpr Money operator-(Money o) const { return Money(m_cents - o.m_cents); }
     constexpr Money operator-() const { return Money(-m_cents); }
-    Money& operator+=(Money o) { m_cents += o.m_cents; return *this; }
-    Money& operator-=(Money o) { m_cents -= o.m_cents; return *this; }
+    Money& operator+=(Money o)
+    {
+        m_cents += o.m_cents;
+        return *this;
+    }
+    Money& operator-=(Money o)
+    {
+        m_cents -= o.m_cents;
+        return *this;
+    }
     constexpr auto operator<=>(const Money&) const = default;
 
 private:

@@ -20,8 +20,12 @@ ColumnDef text(const char* n, int w, const char* def = "")
 // decimal(12,2) with default 0 where the program relies on it
 ColumnDef money(const char* n, bool zeroDefault = false)
 {
-    return {QString::fromLatin1(n), ColumnType::Decimal, 12, 2,
-            zeroDefault ? QStringLiteral("0") : QString(), false};
+    return {QString::fromLatin1(n),
+            ColumnType::Decimal,
+            12,
+            2,
+            zeroDefault ? QStringLiteral("0") : QString(),
+            false};
 }
 ColumnDef decimal(const char* n, int p, int s)
 {
@@ -63,10 +67,13 @@ QList<ColumnDef> personColumns(bool identity)
 
 QList<ColumnDef> lineColumns(const char* lineNo)
 {
-    return {decimal("lsh", 12, 0), decimal(lineNo, 12, 0), text("xmmc", 50), text("xmlb", 40),
-            decimal("zfbl", 6, 4), text("jx", 50), text("gg", 50), money("dj"),
-            decimal("sl", 12, 0), money("ylfy"), money("bxfy"), money("zffy"), money("ylzf"),
-            money("zff")};
+    return {decimal("lsh", 12, 0), decimal(lineNo, 12, 0),
+            text("xmmc", 50),      text("xmlb", 40),
+            decimal("zfbl", 6, 4), text("jx", 50),
+            text("gg", 50),        money("dj"),
+            decimal("sl", 12, 0),  money("ylfy"),
+            money("bxfy"),         money("zffy"),
+            money("ylzf"),         money("zff")};
 }
 
 QList<TableDef> build()
@@ -86,7 +93,8 @@ QList<TableDef> build()
 
     QList<ColumnDef> bak{integer("xtnd")};
     bak << personColumns(false);
-    t << TableDef{QStringLiteral("grxx_bak"), bak,
+    t << TableDef{QStringLiteral("grxx_bak"),
+                  bak,
                   {index("grxx_bak_key", {QStringLiteral("xtnd"), QStringLiteral("idbh")}),
                    index("grxx_bak_idbh", {QStringLiteral("idbh")})}};
 
@@ -100,61 +108,80 @@ QList<TableDef> build()
                    text("sfzx", 2)},
                   {index("ddyljg_mc", {QStringLiteral("mc")})}};
 
-    t << TableDef{QStringLiteral("ylxm"),
-                  {id("bh"), text("mc", 40), text("xmlb", 40), decimal("zfbl", 6, 4),
-                   decimal("dj", 6, 2), text("jx", 30), text("pybh", 12), text("sfsy", 2),
-                   text("gg", 30)},
-                  {index("ylxm_mc", {QStringLiteral("mc")}),
-                   index("ylxm_pybh", {QStringLiteral("pybh")})}};
+    t << TableDef{
+        QStringLiteral("ylxm"),
+        {id("bh"), text("mc", 40), text("xmlb", 40), decimal("zfbl", 6, 4), decimal("dj", 6, 2),
+         text("jx", 30), text("pybh", 12), text("sfsy", 2), text("gg", 30)},
+        {index("ylxm_mc", {QStringLiteral("mc")}), index("ylxm_pybh", {QStringLiteral("pybh")})}};
 
-    t << TableDef{QStringLiteral("qfbz"), {id("bh"), text("fylx", 255), integer("qfbz")},
+    t << TableDef{QStringLiteral("qfbz"),
+                  {id("bh"), text("fylx", 255), integer("qfbz")},
                   {index("qfbz_fylx", {QStringLiteral("fylx")})}};
-    t << TableDef{QStringLiteral("bxbl"),
-                  {text("fylx", 20), integer("zfje"), real("zfbl"), text("rylb", 40),
-                   text("yylx", 20)},
-                  {index("bxbl_fylx", {QStringLiteral("fylx"), QStringLiteral("zfje")})}};
-    t << TableDef{QStringLiteral("ndxtcs"), {integer("xtnd"), real("mzzfxe"), real("zyzfxe"), realDefault0("mzbl")},
+    t << TableDef{
+        QStringLiteral("bxbl"),
+        {text("fylx", 20), integer("zfje"), real("zfbl"), text("rylb", 40), text("yylx", 20)},
+        {index("bxbl_fylx", {QStringLiteral("fylx"), QStringLiteral("zfje")})}};
+    t << TableDef{QStringLiteral("ndxtcs"),
+                  {integer("xtnd"), real("mzzfxe"), real("zyzfxe"), realDefault0("mzbl")},
                   {index("ndxtcs_xtnd", {QStringLiteral("xtnd")}, true)}};
-    t << TableDef{QStringLiteral("gdxtcs"),
-                  {integer("xtnd"), text("bflj", 260), text("zcmc", 100)}, {}};
+    t << TableDef{
+        QStringLiteral("gdxtcs"), {integer("xtnd"), text("bflj", 260), text("zcmc", 100)}, {}};
 
     t << TableDef{QStringLiteral("zyzz"),
-                  {id("lsh"), integer("ybnd"), text("fylx", 20), integer("dwbh"),
-                   integer("grbh"), text("xm", 8), smallint("gl"), text("rylb", 40),
-                   text("gmsfzh", 20), money("ywzf", true), text("zgxm", 20), text("yylx", 20),
-                   text("yymc", 40), text("ryzd", 40), text("ks", 50), text("ys", 8),
-                   datetime("rysj"), money("ylfy", true), money("bxfy", true),
-                   money("zffy", true), money("ylzf", true), money("zff", true),
-                   money("zfje", true), text("czy", 10), datetime("sj"),
-                   text("sfyjs", 2, "'否'"), text("sfycx", 2, "'否'")},
-                  {index("zyzz_person", {QStringLiteral("grbh"), QStringLiteral("ybnd"),
-                                         QStringLiteral("fylx")}),
+                  {id("lsh"),           integer("ybnd"),          text("fylx", 20),
+                   integer("dwbh"),     integer("grbh"),          text("xm", 8),
+                   smallint("gl"),      text("rylb", 40),         text("gmsfzh", 20),
+                   money("ywzf", true), text("zgxm", 20),         text("yylx", 20),
+                   text("yymc", 40),    text("ryzd", 40),         text("ks", 50),
+                   text("ys", 8),       datetime("rysj"),         money("ylfy", true),
+                   money("bxfy", true), money("zffy", true),      money("ylzf", true),
+                   money("zff", true),  money("zfje", true),      text("czy", 10),
+                   datetime("sj"),      text("sfyjs", 2, "'否'"), text("sfycx", 2, "'否'")},
+                  {index("zyzz_person",
+                         {QStringLiteral("grbh"), QStringLiteral("ybnd"), QStringLiteral("fylx")}),
                    index("zyzz_sj", {QStringLiteral("sj")}),
                    index("zyzz_rysj", {QStringLiteral("rysj")})}};
 
-    t << TableDef{QStringLiteral("zymx"), lineColumns("zymxbh"),
+    t << TableDef{QStringLiteral("zymx"),
+                  lineColumns("zymxbh"),
                   {index("zymx_lsh", {QStringLiteral("lsh"), QStringLiteral("zymxbh")})}};
-    t << TableDef{QStringLiteral("mzmx"), lineColumns("mzmxbh"),
+    t << TableDef{QStringLiteral("mzmx"),
+                  lineColumns("mzmxbh"),
                   {index("mzmx_lsh", {QStringLiteral("lsh"), QStringLiteral("mzmxbh")})}};
 
     t << TableDef{QStringLiteral("mzzz"),
-                  {id("lsh"), integer("ybnd"), integer("grbh"), text("xm", 8),
-                   text("gmsfzh", 20), integer("dwbh"), text("rylb", 40), text("zgxm", 20),
-                   money("ywbx", true), text("yymc", 40), money("ylfy", true),
-                   money("bxfy", true), money("zffy", true), money("ylzf", true),
-                   money("zff", true), datetime("mzsj"), text("czy", 8), datetime("sj"),
-                   text("sfyjs", 2, "'否'"), text("sfycx", 2, "'否'")},
+                  {id("lsh"),
+                   integer("ybnd"),
+                   integer("grbh"),
+                   text("xm", 8),
+                   text("gmsfzh", 20),
+                   integer("dwbh"),
+                   text("rylb", 40),
+                   text("zgxm", 20),
+                   money("ywbx", true),
+                   text("yymc", 40),
+                   money("ylfy", true),
+                   money("bxfy", true),
+                   money("zffy", true),
+                   money("ylzf", true),
+                   money("zff", true),
+                   datetime("mzsj"),
+                   text("czy", 8),
+                   datetime("sj"),
+                   text("sfyjs", 2, "'否'"),
+                   text("sfycx", 2, "'否'")},
                   {index("mzzz_grbh", {QStringLiteral("grbh"), QStringLiteral("ybnd")}),
                    index("mzzz_sj", {QStringLiteral("sj")})}};
 
-    t << TableDef{QStringLiteral("yh"),
-                  {id("idbh"), text("xm", 8), text("pybm", 8), text("mm", 255)}, {}};
+    t << TableDef{
+        QStringLiteral("yh"), {id("idbh"), text("xm", 8), text("pybm", 8), text("mm", 255)}, {}};
     ColumnDef gnKey = integer("bh");
     gnKey.primaryKey = true;
     t << TableDef{QStringLiteral("gn"),
                   {gnKey, text("mk", 50), text("cd", 50), text("mkms", 50), text("cdms", 50)},
                   {}};
-    t << TableDef{QStringLiteral("yhgn"), {integer("yhbh"), integer("gnbh")},
+    t << TableDef{QStringLiteral("yhgn"),
+                  {integer("yhbh"), integer("gnbh")},
                   {index("yhgn_yhbh", {QStringLiteral("yhbh"), QStringLiteral("gnbh")})}};
     t << TableDef{QStringLiteral("czrz"),
                   {id("bh"), text("czy", 8), datetime("sj"), text("cz", 100)},

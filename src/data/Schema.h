@@ -7,22 +7,23 @@
 // The description of every table the program uses, from which the DDL of both backends is
 // generated. Names are the program's own (lower case in the database; both engines resolve
 // unquoted names without regard to case).
-enum class ColumnType {
-    Identity,  // 32-bit key assigned by the database, never reused
-    Integer,   // 32-bit
-    SmallInt,  // 16-bit
-    Decimal,   // exact: stored as an integer scaled by 10^scale (money: scale 2, cents)
-    Float,     // double precision
-    DateTime,  // text "yyyy-MM-dd" or "yyyy-MM-dd HH:mm:ss"
-    Text,      // at most `width` characters
+enum class ColumnType
+{
+    Identity, // 32-bit key assigned by the database, never reused
+    Integer,  // 32-bit
+    SmallInt, // 16-bit
+    Decimal,  // exact: stored as an integer scaled by 10^scale (money: scale 2, cents)
+    Float,    // double precision
+    DateTime, // text "yyyy-MM-dd" or "yyyy-MM-dd HH:mm:ss"
+    Text,     // at most `width` characters
 };
 
 struct ColumnDef
 {
     QString name;
     ColumnType type = ColumnType::Text;
-    int width = 0;     // Text: characters; Decimal: precision (digits in all)
-    int scale = 0;     // Decimal: digits after the point
+    int width = 0;      // Text: characters; Decimal: precision (digits in all)
+    int scale = 0;      // Decimal: digits after the point
     QString defaultSql; // literal SQL default, empty for none
     bool primaryKey = false;
 
@@ -45,7 +46,11 @@ struct TableDef
     const ColumnDef* column(const QString& name) const;
 };
 
-enum class Backend { Sqlite, Postgres };
+enum class Backend
+{
+    Sqlite,
+    Postgres
+};
 
 namespace Schema {
 constexpr int Version = 1;

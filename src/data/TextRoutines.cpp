@@ -3,17 +3,13 @@
 #include <QDir>
 #include <QHostInfo>
 #include <QNetworkInterface>
-
+#include <cctype>
+#include <iconv.h>
+#include <memory>
+#include <mutex>
 #include <unicode/translit.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
-
-#include <iconv.h>
-
-#include <cctype>
-
-#include <memory>
-#include <mutex>
 
 namespace {
 struct Range
@@ -68,8 +64,8 @@ char transliteratedInitial(char32_t cp)
     static std::mutex m;
     static std::unique_ptr<icu::Transliterator> t = [] {
         UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::Transliterator> tr(icu::Transliterator::createInstance(
-            "Han-Latin; Latin-ASCII", UTRANS_FORWARD, status));
+        std::unique_ptr<icu::Transliterator> tr(
+            icu::Transliterator::createInstance("Han-Latin; Latin-ASCII", UTRANS_FORWARD, status));
         return U_SUCCESS(status) ? std::move(tr) : nullptr;
     }();
     if (!t)
@@ -118,7 +114,9 @@ std::optional<Money> RoundMoneyText(const QString& text)
 QString WithTrailingBackslash(const QString& text)
 {
     QString t = text;
-    auto blankOrControl = [](QChar c) { return c.isSpace() || c.category() == QChar::Other_Control; };
+    auto blankOrControl = [](QChar c) {
+        return c.isSpace() || c.category() == QChar::Other_Control;
+    };
     while (!t.isEmpty() && blankOrControl(t.front()))
         t.remove(0, 1);
     while (!t.isEmpty() && blankOrControl(t.back()))

@@ -3,7 +3,6 @@
 #include "data/Money.h"
 
 #include <QString>
-
 #include <optional>
 
 // Lower-case pinyin initials of a text: one letter per Chinese character (the GB2312 level-1

@@ -57,8 +57,8 @@ void ShowErrorBox(const QString& text, const QString& caption)
 
 void ShowInfo(const QString& text)
 {
-    Prompter::instance().message({text, QStringLiteral("提示"), PromptIcon::Information,
-                                  PromptButton::Ok});
+    Prompter::instance().message(
+        {text, QStringLiteral("提示"), PromptIcon::Information, PromptButton::Ok});
 }
 
 bool SelectFolder(const QString& title, QString& path)

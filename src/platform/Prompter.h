@@ -3,15 +3,22 @@
 #include <QFlags>
 #include <QList>
 #include <QString>
-
 #include <optional>
 
 // The one prompt service: every message box, question, file and folder choice of the program
 // goes through the installed Prompter. The desktop program installs one that shows real dialogs;
 // tests install a scripted one that records each prompt and answers from a queue.
-enum class PromptIcon { None, Information, Warning, Error, Question };
+enum class PromptIcon
+{
+    None,
+    Information,
+    Warning,
+    Error,
+    Question
+};
 
-enum class PromptButton {
+enum class PromptButton
+{
     None = 0,
     Ok = 0x1,
     Cancel = 0x2,

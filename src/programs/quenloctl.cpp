@@ -2,7 +2,6 @@
 #include "cli/CliCommand.h"
 
 #include <QGuiApplication>
-
 #include <cstdio>
 
 namespace {

@@ -1,9 +1,7 @@
 #include "users/PasswordCipher.h"
 
 #include <QByteArray>
-
 #include <sodium.h>
-
 #include <stdexcept>
 
 namespace {
@@ -67,9 +65,8 @@ QString EncryptWithKey(const QString& plain, const QString& key)
 std::optional<QString> DecryptWithKey(const QString& cipher, const QString& key)
 {
     ensureSodium();
-    auto decoded = QByteArray::fromBase64Encoding(cipher.trimmed().toLatin1(),
-                                                  Base64Options |
-                                                      QByteArray::AbortOnBase64DecodingErrors);
+    auto decoded = QByteArray::fromBase64Encoding(
+        cipher.trimmed().toLatin1(), Base64Options | QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         return std::nullopt;
     const QByteArray box = *decoded;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Operator passwords are stored as salted Argon2id hash strings; settings secrets (js.ini)

@@ -34,7 +34,9 @@ void TestDataLayer::installationRows()
     QCOMPARE(q.value(1).toString(), QStringLiteral("测试单位"));
     QVERIFY(q.value(2).toString().isEmpty());
     QVERIFY(!q.next());
-    QCOMPARE(QueryScalar(QStringLiteral("select count(*) from ndxtcs where xtnd = ?"), {2026}).toInt(), 1);
+    QCOMPARE(
+        QueryScalar(QStringLiteral("select count(*) from ndxtcs where xtnd = ?"), {2026}).toInt(),
+        1);
     q = OpenQuerySql(QStringLiteral("select idbh, xm, mm from yh"));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 1);
@@ -53,18 +55,23 @@ void TestDataLayer::installationRows()
         expected += top.items.size();
     QCOMPARE(QueryScalar(QStringLiteral("select count(*) from gn")).toInt(), expected);
     QCOMPARE(QueryScalar(QStringLiteral("select max(bh) from gn")).toInt(), expected);
-    q = OpenQuerySql(QStringLiteral("select bh, mk, cd, mkms, cdms from gn where bh <= 3 order by bh"));
+    q = OpenQuerySql(
+        QStringLiteral("select bh, mk, cd, mkms, cdms from gn where bh <= 3 order by bh"));
     const QStringList want[] = {
-        {QStringLiteral("1"), QStringLiteral("N1"), QStringLiteral("M_XtcsGdxtcs"), QStringLiteral("系统参数"), QStringLiteral("当前年度")},
-        {QStringLiteral("2"), QStringLiteral("N1"), QStringLiteral("M_XtcsNdxtcs"), QStringLiteral("系统参数"), QStringLiteral("年度设置")},
-        {QStringLiteral("3"), QStringLiteral("N1"), QStringLiteral("N38"), QStringLiteral("系统参数"), QStringLiteral("-")},
+        {QStringLiteral("1"), QStringLiteral("N1"), QStringLiteral("M_XtcsGdxtcs"),
+         QStringLiteral("系统参数"), QStringLiteral("当前年度")},
+        {QStringLiteral("2"), QStringLiteral("N1"), QStringLiteral("M_XtcsNdxtcs"),
+         QStringLiteral("系统参数"), QStringLiteral("年度设置")},
+        {QStringLiteral("3"), QStringLiteral("N1"), QStringLiteral("N38"),
+         QStringLiteral("系统参数"), QStringLiteral("-")},
     };
     for (const auto& row : want) {
         QVERIFY(q.next());
         for (int i = 0; i < 5; ++i)
             QCOMPARE(q.value(i).toString(), row.at(i));
     }
-    QCOMPARE(QueryScalar(QStringLiteral("select count(*) from yhgn where yhbh = 1")).toInt(), expected);
+    QCOMPARE(QueryScalar(QStringLiteral("select count(*) from yhgn where yhbh = 1")).toInt(),
+             expected);
 }
 
 void TestDataLayer::failureInTransactionRollsBack()
@@ -94,8 +101,13 @@ void TestDataLayer::valuesAreBoundLiterally()
     const QString tricky = QStringLiteral("O'Brien %_\\ ; drop");
     RunScratchSql(QStringLiteral("insert into dwxx (dwmc, dwjc) values (?, ?)"),
                   {tricky, QStringLiteral("x")});
-    QCOMPARE(QueryScalar(QStringLiteral("select dwmc from dwxx where dwmc = ?"), {tricky}).toString(), tricky);
-    QCOMPARE(QueryScalar(QStringLiteral("select count(*) from dwxx where dwmc = ?"), {QStringLiteral("O'Brien")}).toInt(), 0);
+    QCOMPARE(
+        QueryScalar(QStringLiteral("select dwmc from dwxx where dwmc = ?"), {tricky}).toString(),
+        tricky);
+    QCOMPARE(QueryScalar(QStringLiteral("select count(*) from dwxx where dwmc = ?"),
+                         {QStringLiteral("O'Brien")})
+                 .toInt(),
+             0);
 }
 
 void TestDataLayer::operationLog_data()
@@ -103,8 +115,12 @@ void TestDataLayer::operationLog_data()
     QTest::addColumn<QString>("operatorName");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("plain") << "系统管理员" << "系统管理员登陆系统" << "系统管理员登陆系统";
-    QTest::newRow("apostrophe") << "O'Neil" << "删除单位'甲'" << "删除单位'甲'";
+    QTest::newRow("plain") << "系统管理员"
+                           << "系统管理员登陆系统"
+                           << "系统管理员登陆系统";
+    QTest::newRow("apostrophe") << "O'Neil"
+                                << "删除单位'甲'"
+                                << "删除单位'甲'";
     const QString longText(150, QChar(0x6587));
     QTest::newRow("150 characters") << "张三" << longText << longText.left(100);
 }
@@ -137,7 +153,8 @@ void TestDataLayer::askCommitPendingWork_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QStringList>("texts");
-    const QString question = QStringLiteral("本次对原有数据所作的修改还未存入数据库中，现在存入吗？");
+    const QString question =
+        QStringLiteral("本次对原有数据所作的修改还未存入数据库中，现在存入吗？");
     QTest::newRow("yes stores") << int(PromptButton::Yes) << 1
                                 << QStringList{question, QStringLiteral("提交数据成功！")};
     QTest::newRow("no rolls back") << int(PromptButton::No) << 0 << QStringList{question};

@@ -35,9 +35,9 @@ void TestSchema::everyTableAndColumnExists()
 void TestSchema::defaultsHold()
 {
     QUENLO_INSTALLED_DB(db);
-    const qint64 person = InsertReturningId(
-        QStringLiteral("insert into grxx (dwid, xm) values (?, ?)"), {1, QStringLiteral("张三")},
-        QStringLiteral("idbh"));
+    const qint64 person =
+        InsertReturningId(QStringLiteral("insert into grxx (dwid, xm) values (?, ?)"),
+                          {1, QStringLiteral("张三")}, QStringLiteral("idbh"));
     QSqlQuery q = OpenQuerySql(QStringLiteral("select mzlj, mzylfylj, mzzffylj, mzylzflj, mzzffy, "
                                               "mzzfje, zylj, zyylfylj, zyzffylj, zyylzflj, "
                                               "zyzffy, zyzfje from grxx where idbh = ?"),
@@ -66,12 +66,18 @@ void TestSchema::textOneTooLongIsRefused_data()
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("column");
     QTest::addColumn<int>("width");
-    QTest::newRow("person name") << "grxx" << "xm" << 8;
-    QTest::newRow("person category") << "grxx" << "rylb" << 40;
-    QTest::newRow("voucher category") << "zyzz" << "rylb" << 40;
-    QTest::newRow("outpatient category") << "mzzz" << "rylb" << 40;
-    QTest::newRow("unit name") << "dwxx" << "dwmc" << 60;
-    QTest::newRow("log text") << "czrz" << "cz" << 100;
+    QTest::newRow("person name") << "grxx"
+                                 << "xm" << 8;
+    QTest::newRow("person category") << "grxx"
+                                     << "rylb" << 40;
+    QTest::newRow("voucher category") << "zyzz"
+                                      << "rylb" << 40;
+    QTest::newRow("outpatient category") << "mzzz"
+                                         << "rylb" << 40;
+    QTest::newRow("unit name") << "dwxx"
+                               << "dwmc" << 60;
+    QTest::newRow("log text") << "czrz"
+                              << "cz" << 100;
 }
 
 void TestSchema::textOneTooLongIsRefused()
@@ -95,7 +101,7 @@ void TestSchema::decimalOutOfRangeIsRefused()
     QUENLO_FRESH_DB(db);
     Database::createSchema();
     const QString sql = QStringLiteral("insert into grxx (mzlj) values (?)");
-    QVERIFY(ExecQuerySql(sql, {999999999999LL}));  // 9999999999.99
+    QVERIFY(ExecQuerySql(sql, {999999999999LL}));   // 9999999999.99
     QVERIFY(!ExecQuerySql(sql, {1000000000000LL})); // one cent too much for decimal(12,2)
 }
 

@@ -32,13 +32,17 @@ void TestSetup::createsOwnerOnlyDatabase()
     QVERIFY2(DatabaseSetup::createDataFolder(dir.path(), Good, &why), qPrintable(why));
     const QString file = dir.filePath(QStringLiteral("js.db"));
     QCOMPARE(QFile::permissions(file) & (QFileDevice::ReadGroup | QFileDevice::ReadOther |
-                                        QFileDevice::WriteGroup | QFileDevice::WriteOther),
+                                         QFileDevice::WriteGroup | QFileDevice::WriteOther),
              QFileDevice::Permissions());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("js.db")});
     QVERIFY(!Database::isOpen());
 
     // a second creation refuses and leaves the first database as it was
-    const QByteArray before = [&] { QFile f(file); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray before = [&] {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
     QVERIFY(!DatabaseSetup::createDataFolder(dir.path(), Good, &why));
     QVERIFY(why.contains(QStringLiteral("已经存在")));
     QFile f(file);
@@ -118,7 +122,9 @@ void TestSetup::demoHoldsSampleDataInEveryTable()
     QCOMPARE(count("select count(distinct xmlb) from ylxm"), 8);
     QCOMPARE(count("select count(*) from qfbz where fylx in ('门诊', '住院')"), 2);
     QCOMPARE(count("select count(distinct fylx) from bxbl"), 2);
-    QCOMPARE(count("select count(*) from ndxtcs where xtnd = (select xtnd from gdxtcs) and zyzfxe > 0"), 1);
+    QCOMPARE(
+        count("select count(*) from ndxtcs where xtnd = (select xtnd from gdxtcs) and zyzfxe > 0"),
+        1);
     QCOMPARE(count("select count(*) from yh"), 2);
     QCOMPARE(count("select count(*) from yhgn where yhbh <> 1"), 0);
 }
@@ -138,10 +144,11 @@ void TestSetup::commandLineInitAndDemo()
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     };
     const QString folder = dir.filePath(QStringLiteral("office"));
-    const QStringList init{QStringLiteral("--data-dir"), folder, QStringLiteral("init"),
-                           QStringLiteral("--org"), QStringLiteral("某某公司"),
-                           QStringLiteral("--year"), QStringLiteral("2025"),
-                           QStringLiteral("--admin-password"), QStringLiteral("secret")};
+    const QStringList init{QStringLiteral("--data-dir"), folder,
+                           QStringLiteral("init"),       QStringLiteral("--org"),
+                           QStringLiteral("某某公司"),   QStringLiteral("--year"),
+                           QStringLiteral("2025"),       QStringLiteral("--admin-password"),
+                           QStringLiteral("secret")};
     QCOMPARE(run(init), 0);
     QString err;
     QVERIFY(run(init, &err) != 0);
@@ -153,7 +160,8 @@ void TestSetup::commandLineInitAndDemo()
     ConnectionSettings s;
     s.sqliteFile = demo + QStringLiteral("/js.db");
     QVERIFY(Database::open(s));
-    QCOMPARE(QueryScalar(QStringLiteral("select zcmc from gdxtcs")).toString(), QStringLiteral("示范公司"));
+    QCOMPARE(QueryScalar(QStringLiteral("select zcmc from gdxtcs")).toString(),
+             QStringLiteral("示范公司"));
     QCOMPARE(QueryScalar(QStringLiteral("select count(*) from grxx")).toInt(), 200);
     Database::close();
 }

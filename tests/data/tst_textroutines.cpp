@@ -20,16 +20,26 @@ void TestTextRoutines::pinyinInitials_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("initials");
-    QTest::newRow("level-1 name") << "张三" << "zs";
-    QTest::newRow("administrator") << "系统管理员" << "xtgly";
-    QTest::newRow("level-2 character") << "璐" << "l";
-    QTest::newRow("another level-2 character") << "琪" << "q";
-    QTest::newRow("first and last of the table") << "啊座" << "az";
-    QTest::newRow("ascii kept in lower case") << "CT平扫2" << "ctps2";
-    QTest::newRow("mixed is read per character") << "a张b三" << "azbs";
-    QTest::newRow("three blanks removed") << "王   五" << "ww";
-    QTest::newRow("punctuation gives nothing") << "李-四！（）" << "ls";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("level-1 name") << "张三"
+                                  << "zs";
+    QTest::newRow("administrator") << "系统管理员"
+                                   << "xtgly";
+    QTest::newRow("level-2 character") << "璐"
+                                       << "l";
+    QTest::newRow("another level-2 character") << "琪"
+                                               << "q";
+    QTest::newRow("first and last of the table") << "啊座"
+                                                 << "az";
+    QTest::newRow("ascii kept in lower case") << "CT平扫2"
+                                              << "ctps2";
+    QTest::newRow("mixed is read per character") << "a张b三"
+                                                 << "azbs";
+    QTest::newRow("three blanks removed") << "王   五"
+                                          << "ww";
+    QTest::newRow("punctuation gives nothing") << "李-四！（）"
+                                               << "ls";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestTextRoutines::pinyinInitials()
@@ -67,9 +77,11 @@ void TestTextRoutines::trailingSeparator_data()
     const QString sep = QDir::separator();
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("result");
-    QTest::newRow("blanks around, no separator") << "  /home/备份  " << "/home/备份" + sep;
+    QTest::newRow("blanks around, no separator") << "  /home/备份  "
+                                                 << "/home/备份" + sep;
     QTest::newRow("already ends with one") << "/home/backup" + sep << "/home/backup" + sep;
-    QTest::newRow("control characters trimmed") << "\t/data\r\n" << "/data" + sep;
+    QTest::newRow("control characters trimmed") << "\t/data\r\n"
+                                                << "/data" + sep;
 }
 
 void TestTextRoutines::trailingSeparator()

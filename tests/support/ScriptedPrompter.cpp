@@ -23,8 +23,8 @@ PromptButton ScriptedPrompter::message(const Prompt& prompt)
     m_prompts << prompt;
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
-    for (PromptButton b : {PromptButton::Ok, PromptButton::Yes, PromptButton::Cancel,
-                           PromptButton::No})
+    for (PromptButton b :
+         {PromptButton::Ok, PromptButton::Yes, PromptButton::Cancel, PromptButton::No})
         if (prompt.buttons.testFlag(b))
             return b;
     return PromptButton::Ok;

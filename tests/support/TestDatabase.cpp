@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
-
 #include <atomic>
 
 namespace {
@@ -79,10 +78,11 @@ bool TestDatabase::start(QString* reason)
                 reason->prepend(QStringLiteral("required: "));
             return false;
         }
-        m_pgDatabase = QStringLiteral("quenlo_t_%1_%2_%3")
-                           .arg(QCoreApplication::applicationName().toLower().remove(QLatin1Char('-')))
-                           .arg(QCoreApplication::applicationPid())
-                           .arg(++g_counter);
+        m_pgDatabase =
+            QStringLiteral("quenlo_t_%1_%2_%3")
+                .arg(QCoreApplication::applicationName().toLower().remove(QLatin1Char('-')))
+                .arg(QCoreApplication::applicationPid())
+                .arg(++g_counter);
         QString err;
         adminExec(QStringLiteral("drop database if exists ") + m_pgDatabase, nullptr);
         if (!adminExec(QStringLiteral("create database ") + m_pgDatabase, &err)) {

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QTemporaryDir>
-
 #include <memory>
 
 // A fresh database for one test on the backend named by QUENLO_TEST_BACKEND ("sqlite", the
@@ -37,24 +36,24 @@ private:
 
 // In a test function: a fresh empty or installed database, or a skip (postgres not configured)
 // or failure.
-#define QUENLO_FRESH_DB(db)                                                                    \
-    TestDatabase db;                                                                           \
-    do {                                                                                       \
-        QString reason_;                                                                       \
-        if (!db.start(&reason_)) {                                                             \
-            if (reason_.startsWith(QLatin1String("no PostgreSQL test server")))                \
-                QSKIP(qPrintable(reason_));                                                    \
-            QFAIL(qPrintable(reason_));                                                        \
-        }                                                                                      \
+#define QUENLO_FRESH_DB(db)                                                                        \
+    TestDatabase db;                                                                               \
+    do {                                                                                           \
+        QString reason_;                                                                           \
+        if (!db.start(&reason_)) {                                                                 \
+            if (reason_.startsWith(QLatin1String("no PostgreSQL test server")))                    \
+                QSKIP(qPrintable(reason_));                                                        \
+            QFAIL(qPrintable(reason_));                                                            \
+        }                                                                                          \
     } while (0)
 
-#define QUENLO_INSTALLED_DB(db)                                                                \
-    TestDatabase db;                                                                           \
-    do {                                                                                       \
-        QString reason_;                                                                       \
-        if (!db.startInstalled(&reason_)) {                                                    \
-            if (reason_.startsWith(QLatin1String("no PostgreSQL test server")))                \
-                QSKIP(qPrintable(reason_));                                                    \
-            QFAIL(qPrintable(reason_));                                                        \
-        }                                                                                      \
+#define QUENLO_INSTALLED_DB(db)                                                                    \
+    TestDatabase db;                                                                               \
+    do {                                                                                           \
+        QString reason_;                                                                           \
+        if (!db.startInstalled(&reason_)) {                                                        \
+            if (reason_.startsWith(QLatin1String("no PostgreSQL test server")))                    \
+                QSKIP(qPrintable(reason_));                                                        \
+            QFAIL(qPrintable(reason_));                                                            \
+        }                                                                                          \
     } while (0)

@@ -20,11 +20,16 @@ void TestPasswordCipher::passwordHash_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("entered");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("same text") << "demo" << "demo" << true;
-    QTest::newRow("other case") << "Demo" << "demo" << false;
-    QTest::newRow("chinese") << "密码123" << "密码123" << true;
-    QTest::newRow("one character more") << "demo" << "demo1" << false;
-    QTest::newRow("empty entered") << "demo" << "" << false;
+    QTest::newRow("same text") << "demo"
+                               << "demo" << true;
+    QTest::newRow("other case") << "Demo"
+                                << "demo" << false;
+    QTest::newRow("chinese") << "密码123"
+                             << "密码123" << true;
+    QTest::newRow("one character more") << "demo"
+                                        << "demo1" << false;
+    QTest::newRow("empty entered") << "demo"
+                                   << "" << false;
 }
 
 void TestPasswordCipher::passwordHash()
@@ -77,9 +82,8 @@ void TestPasswordCipher::keyedRefusals_data()
     const QString key = QStringLiteral("kol_5863");
     const QString good = EncryptWithKey(QStringLiteral("secret"), key);
     QString tampered = good;
-    tampered[tampered.size() - 3] = tampered.at(tampered.size() - 3) == QLatin1Char('A')
-                                        ? QLatin1Char('B')
-                                        : QLatin1Char('A');
+    tampered[tampered.size() - 3] =
+        tampered.at(tampered.size() - 3) == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
     QTest::addColumn<QString>("cipher");
     QTest::addColumn<QString>("key");
     QTest::newRow("wrong key") << good << "other";

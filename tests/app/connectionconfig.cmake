@@ -1,0 +1,1 @@
+quenlo_add_test(tst_connectionconfig app/tst_connectionconfig.cpp)
