@@ -182,9 +182,9 @@ bool ExecQuerySql(const QString& sql, const QVariantList& values)
     }
 }
 
-void RunScratchSql(const QString& sql, const QVariantList& values)
+int RunScratchSql(const QString& sql, const QVariantList& values)
 {
-    run(sql, values);
+    return run(sql, values).numRowsAffected();
 }
 
 qint64 InsertReturningId(const QString& sql, const QVariantList& values, const QString& idColumn)

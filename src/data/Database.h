@@ -56,8 +56,9 @@ void rollback();
 QSqlQuery OpenQuerySql(const QString& sql, const QVariantList& values = {});
 // Runs a statement with bound values; false when it failed (or there is no connection).
 bool ExecQuerySql(const QString& sql, const QVariantList& values = {});
-// Runs a statement with bound values; failures throw DatabaseError.
-void RunScratchSql(const QString& sql, const QVariantList& values = {});
+// Runs a statement with bound values and returns the rows it changed; failures throw
+// DatabaseError.
+int RunScratchSql(const QString& sql, const QVariantList& values = {});
 // Runs an insert and returns the identity value the database assigned to `idColumn`.
 qint64 InsertReturningId(const QString& sql, const QVariantList& values, const QString& idColumn);
 // The first column of the first row, or a null variant when there is no row.

@@ -1,0 +1,1 @@
+quenlo_add_test(tst_policytables policy/tst_policytables.cpp DB)
