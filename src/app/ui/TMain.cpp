@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -26,14 +27,34 @@ struct BigButton
     const char* name;
     const char* caption;
     const char* fires;
-    QStyle::StandardPixmap icon;
+    const char* glyph;
+    QRgb colour;
 };
 const BigButton BigButtons[] = {
-    {"LbSpeedButton2", "费用报销", "N8", QStyle::SP_FileDialogDetailedView},
-    {"LbSpeedButton4", "报销查询", "N20", QStyle::SP_FileDialogContentsView},
-    {"LbSpeedButton1", "人员信息", "M_Grxx", QStyle::SP_DirHomeIcon},
-    {"LbSpeedButton3", "医疗项目", "N55", QStyle::SP_DriveHDIcon},
+    {"LbSpeedButton2", "费用报销", "N8", "报", 0xffe76f51},
+    {"LbSpeedButton4", "报销查询", "N20", "查", 0xff2a9d8f},
+    {"LbSpeedButton1", "人员信息", "M_Grxx", "人", 0xfff4a261},
+    {"LbSpeedButton3", "医疗项目", "N55", "药", 0xff8ab17d},
 };
+
+// The picture of a big button: a rounded tile with one character on it.
+QIcon tileIcon(const char* glyph, QRgb colour)
+{
+    QPixmap pm(48, 48);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor::fromRgba(colour));
+    p.drawRoundedRect(QRectF(2, 2, 44, 44), 10, 10);
+    QFont f = p.font();
+    f.setPixelSize(26);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(pm.rect(), Qt::AlignCenter, QString::fromUtf8(glyph));
+    return QIcon(pm);
+}
 } // namespace
 
 TMain::TMain(QWidget* parent) : QMainWindow(parent)
@@ -108,7 +129,7 @@ void TMain::buildBody()
         auto* button = new QToolButton(body);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setText(QString::fromUtf8(b.caption));
-        button->setIcon(style()->standardIcon(b.icon));
+        button->setIcon(tileIcon(b.glyph, b.colour));
         button->setIconSize(QSize(48, 48));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setAutoRaise(true);
@@ -129,15 +150,28 @@ void TMain::buildBody()
     layout->addStretch();
     setCentralWidget(body);
 
+    // Four panels of fixed widths; what does not fit the window is cut off at its edge.
     const int widths[] = {150, 250, 200, 350};
+    auto* strip = new QWidget(this);
+    auto* stripLayout = new QHBoxLayout(strip);
+    stripLayout->setContentsMargins(0, 0, 0, 0);
+    stripLayout->setSpacing(0);
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(this);
+        auto* panel = new QLabel(strip);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
         panel->setAlignment(Qt::AlignCenter);
         panel->setFixedWidth(widths[i]);
-        statusBar()->addWidget(panel);
+        panel->setFrameShape(QFrame::StyledPanel);
+        stripLayout->addWidget(panel);
         m_panels << panel;
     }
+    strip->setFixedWidth(950);
+    auto* clip = new QWidget(this);
+    clip->setMinimumWidth(0);
+    clip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    strip->setParent(clip);
+    clip->setFixedHeight(strip->sizeHint().height());
+    statusBar()->addWidget(clip, 1);
     statusBar()->setSizeGripEnabled(false);
 }
 

@@ -8,7 +8,7 @@
 
 QString TfrmAbout::supportLine()
 {
-    return QStringLiteral("技术支持：Quenlo 开发组  电话：0571-88000000");
+    return QStringLiteral("技术支持：0571-88000000");
 }
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
