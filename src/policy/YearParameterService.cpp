@@ -91,44 +91,43 @@ QString YearParameterService::listSql()
     return QStringLiteral("select xtnd, mzzfxe, zyzfxe, mzbl from ndxtcs");
 }
 
-ServiceOutcome YearParameterService::add(const Entry& e)
+namespace {
+// Validates, stores one row change in a transaction (exactly one row must change) and logs.
+ServiceOutcome store(const YearParameterService::Entry& e, bool adding)
 {
-    if (auto refusal = refuseEmpty(e, true))
+    if (auto refusal = refuseEmpty(e, adding))
         return *refusal;
     const auto v = parse(e);
     if (!v)
         return saveError();
     try {
         Transaction t;
-        RunScratchSql(
-            QStringLiteral("insert into ndxtcs (xtnd, mzzfxe, zyzfxe, mzbl) values (?, ?, ?, ?)"),
-            {v->year, v->outpatient, v->general, v->ratio});
-        t.commit();
-    } catch (const DatabaseError&) {
-        return saveError();
-    }
-    WriteOperationLog(QStringLiteral("添加年度系统：") + QString::number(v->year));
-    return ServiceOutcome::done();
-}
-
-ServiceOutcome YearParameterService::modify(const Entry& e)
-{
-    if (auto refusal = refuseEmpty(e, false))
-        return *refusal;
-    const auto v = parse(e);
-    if (!v)
-        return saveError();
-    try {
-        Transaction t;
-        const int changed = RunScratchSql(
-            QStringLiteral("update ndxtcs set mzzfxe = ?, zyzfxe = ?, mzbl = ? where xtnd = ?"),
-            {v->outpatient, v->general, v->ratio, v->year});
+        const int changed =
+            adding ? RunScratchSql(QStringLiteral("insert into ndxtcs (xtnd, mzzfxe, zyzfxe, mzbl) "
+                                                  "values (?, ?, ?, ?)"),
+                                   {v->year, v->outpatient, v->general, v->ratio})
+                   : RunScratchSql(QStringLiteral("update ndxtcs set mzzfxe = ?, zyzfxe = ?, "
+                                                  "mzbl = ? where xtnd = ?"),
+                                   {v->outpatient, v->general, v->ratio, v->year});
         if (changed != 1)
             return saveError();
         t.commit();
     } catch (const DatabaseError&) {
         return saveError();
     }
-    WriteOperationLog(QStringLiteral("修改年度系统：") + QString::number(v->year));
+    WriteOperationLog(
+        (adding ? QStringLiteral("添加年度系统：") : QStringLiteral("修改年度系统：")) +
+        QString::number(v->year));
     return ServiceOutcome::done();
+}
+} // namespace
+
+ServiceOutcome YearParameterService::add(const Entry& e)
+{
+    return store(e, true);
+}
+
+ServiceOutcome YearParameterService::modify(const Entry& e)
+{
+    return store(e, false);
 }
