@@ -35,5 +35,8 @@ struct ClaimResult
 };
 
 // The claim calculation, in double and without rounding; the caller rounds R and Z once for
-// display and storage. Touches no data.
+// display and storage. Touches no data. The slices of the claim are paid at their bands'
+// ratios after the deductible (a deductible larger than the first slice is taken from the
+// following ones) and the previous amount; R + previous is capped at the limit, and a previous
+// amount above the limit leaves R = 0.
 ClaimResult calcBxje(const ClaimInput& input);
