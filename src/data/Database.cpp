@@ -27,7 +27,10 @@ QSqlQuery run(const QString& sql, const QVariantList& values)
     if (!db.isOpen())
         throw DatabaseError(QStringLiteral("数据库未连接"));
     QSqlQuery q(db);
-    q.setForwardOnly(true);
+    // Forward-only on PostgreSQL streams rows in single-row mode, which breaks as soon as a
+    // second statement runs while the first is still being read; there the whole result is
+    // fetched at once instead.
+    q.setForwardOnly(g_backend == Backend::Sqlite);
     bool ok;
     if (values.isEmpty()) {
         ok = q.exec(sql);
