@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Money.h"
 #include "data/TextRoutines.h"
+#include "policy/DemoVouchers.h"
 #include "users/PasswordCipher.h"
 
 #include <QRandomGenerator>
@@ -282,5 +283,6 @@ void DemoData::fill()
     insertPolicy(year);
     insertPersons(year);
     insertOperators();
+    DemoVouchers::fill();
     t.commit();
 }

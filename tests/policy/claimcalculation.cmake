@@ -1,0 +1,5 @@
+quenlo_add_test(tst_claimcalculation policy/tst_claimcalculation.cpp)
+quenlo_add_test(tst_linerule policy/tst_linerule.cpp)
+quenlo_add_test(tst_claimpolicy policy/tst_claimpolicy.cpp DB)
+quenlo_add_test(tst_calccommand policy/tst_calccommand.cpp)
+add_dependencies(tst_calccommand quenloctl)

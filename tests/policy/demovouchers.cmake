@@ -1,0 +1,1 @@
+quenlo_add_test(tst_demovouchers policy/tst_demovouchers.cpp DB)
