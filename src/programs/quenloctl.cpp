@@ -1,7 +1,11 @@
 #include "app/DataFolder.h"
 #include "cli/CliCommand.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+
+#include <unistd.h>
 #include <cstdio>
 
 namespace {
@@ -19,6 +23,15 @@ int main(int argc, char** argv)
     // Printing and PDF need a GUI application; no window is ever shown.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform wants a private runtime folder; cron and ssh sessions have none.
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/quenloctl-runtime-" +
+                               QByteArray::number(uint(getuid()));
+        QDir().mkpath(QString::fromLocal8Bit(dir));
+        QFile::setPermissions(QString::fromLocal8Bit(dir),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", dir);
+    }
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     QString dataDir;
