@@ -1,4 +1,5 @@
 #include "app/DataFolder.h"
+#include "app/ui/Screens.h"
 #include "app/ui/Startup.h"
 #include "app/ui/TMain.h"
 #include "ui/QtPrompter.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
     QtPrompter prompter;
     Prompter::install(&prompter);
 
+    RegisterScreens();
     Startup startup;
     if (!startup.run())
         return 0;

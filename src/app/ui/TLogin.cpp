@@ -4,11 +4,11 @@
 #include "app/OperatorContext.h"
 #include "app/ui/TMain.h"
 #include "data/Database.h"
+#include "ui/CharacterFilter.h"
 #include "ui/EnterToNextFilter.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,7 +29,7 @@ TLogin::TLogin(TMain* main, QWidget* parent)
     m_user = new QLineEdit(this);
     m_user->setObjectName(QStringLiteral("EdtUser"));
     m_user->setMaxLength(10);
-    m_user->installEventFilter(this);
+    CharacterFilter::install(m_user, CharacterFilter::Digits);
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("EdtPwd"));
     m_password->setMaxLength(20);
@@ -66,18 +66,6 @@ void TLogin::showEvent(QShowEvent* event)
     OperatorContext::current().clearForLogin();
     m_user->setFocus();
     QDialog::showEvent(event);
-}
-
-bool TLogin::eventFilter(QObject* watched, QEvent* event)
-{
-    // The number edit takes digits and Backspace; every other character is discarded.
-    if (watched == m_user && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (!text.isEmpty() && text.at(0).isPrint() && !(text.size() == 1 && text.at(0).isDigit()))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TLogin::login()

@@ -1,0 +1,17 @@
+#include "app/ui/Screens.h"
+
+#include "app/ui/ScreenRegistry.h"
+#include "policy/ui/TGdxtcs.h"
+
+namespace {
+template <typename Screen> void screen(const char* className)
+{
+    ScreenRegistry::add(QString::fromLatin1(className),
+                        [](QWidget* parent) { return new Screen(parent); });
+}
+} // namespace
+
+void RegisterScreens()
+{
+    screen<TGdxtcs>("TGdxtcs");
+}

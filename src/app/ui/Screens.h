@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers every screen the menu can open with the screen registry.
+void RegisterScreens();
