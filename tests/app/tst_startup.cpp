@@ -3,12 +3,15 @@
 #include "app/ui/Startup.h"
 #include "app/ui/TFlashShow.h"
 #include "app/ui/TFrmSetup.h"
+#include "app/ui/TLogin.h"
 #include "app/ui/TMain.h"
 #include "data/Database.h"
 #include "data/DatabaseSetup.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,6 +27,7 @@ private Q_SLOTS:
     void unusableDatabaseIsReported_data();
     void unusableDatabaseIsReported();
     void setupDialogCreatesTheDatabase();
+    void loginDialogAtStartup();
 };
 
 namespace {
@@ -155,6 +159,47 @@ void TestStartup::setupDialogCreatesTheDatabase()
     };
     QVERIFY(startup.run());
     QVERIFY(!offered);
+    Database::close();
+}
+
+void TestStartup::loginDialogAtStartup()
+{
+    QTemporaryDir dir;
+    DataFolder::setCurrent(dir.path());
+    QString why;
+    QVERIFY2(DatabaseSetup::createDataFolder(
+                 dir.path(), {QStringLiteral("示范公司"), 2026, QStringLiteral("demo")}, &why),
+             qPrintable(why));
+    ScriptedPrompter prompter;
+    // a wrong password first, then the right one
+    int attempts = 0;
+    std::function<void()> answer = [&] {
+        auto* login = qobject_cast<TLogin*>(QApplication::activeModalWidget());
+        if (!login) {
+            QTimer::singleShot(10, answer);
+            return;
+        }
+        login->userEdit()->setText(QStringLiteral("1"));
+        login->passwordEdit()->setText(++attempts == 1 ? QStringLiteral("Demo")
+                                                       : QStringLiteral("demo"));
+        login->okButton()->click();
+        if (login->isVisible())
+            QTimer::singleShot(10, answer);
+    };
+    QTimer::singleShot(0, answer);
+    Startup startup;
+    QVERIFY(startup.run());
+    QCOMPARE(attempts, 2);
+    QCOMPARE(prompter.texts(), QStringList{QStringLiteral("用户密码不正确，请重新输入！")});
+    TMain* main = startup.mainWindow();
+    QCOMPARE(main->windowTitle(), QStringLiteral("示范公司Quenlo"));
+    QCOMPARE(main->statusPanel(0)->text(), QStringLiteral("当前用户: 系统管理员"));
+    QSqlQuery q = OpenQuerySql(QStringLiteral("select cz from czrz order by bh"));
+    QStringList log;
+    while (q.next())
+        log << q.value(0).toString();
+    QCOMPARE(log, (QStringList{QStringLiteral("系统管理员用户密码不正确"),
+                               QStringLiteral("系统管理员登陆系统")}));
     Database::close();
 }
 
