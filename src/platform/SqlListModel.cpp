@@ -83,7 +83,9 @@ void SqlListModel::fetchPage()
     }
     sql += QStringLiteral(" limit ? offset ?");
     QVariantList values = m_values;
-    values << PageSize << int(m_rows.size());
+    // Each page re-runs the ordered query; growing pages keep the number of runs logarithmic
+    // while the operator scrolls far down a large list.
+    values << std::max(PageSize, int(m_rows.size())) << int(m_rows.size());
     QSqlQuery q = OpenQuerySql(sql, values);
     QList<int> positions;
     for (const auto& c : m_columns)
