@@ -48,6 +48,15 @@ public:
     void refresh();
 
     const QList<GridColumn>& columns() const { return m_columns; }
+    // The query shown, for export of the whole result.
+    const QString& sql() const { return m_sql; }
+    const QVariantList& values() const { return m_values; }
+    // Re-titles a column (operator's layout).
+    void setColumnTitle(int column, const QString& title)
+    {
+        m_columns[column].title = title;
+        Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+    }
     int columnOf(const QString& field) const;
     QVariant value(int row, const QString& field) const;
     // Rows in the whole result, and the footer sum of a column (0 when it has none).

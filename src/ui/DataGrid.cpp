@@ -1,7 +1,9 @@
 #include "ui/DataGrid.h"
 
+#include "app/DataFolder.h"
 #include "data/Database.h"
 #include "platform/Prompter.h"
+#include "platform/SheetExport.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -196,4 +198,91 @@ bool DataGrid::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QList<ColumnLayout> DataGrid::layout() const
+{
+    const QHeaderView* h = m_view->horizontalHeader();
+    QList<ColumnLayout> out;
+    for (int v = 0; v < h->count(); ++v) {
+        const int i = h->logicalIndex(v);
+        const GridColumn& c = m_model->columns().at(i);
+        ColumnLayout l;
+        l.field = c.field;
+        l.title = m_model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
+        l.visible = !h->isSectionHidden(i);
+        l.width = l.visible ? h->sectionSize(i) : c.width;
+        out << l;
+    }
+    return out;
+}
+
+void DataGrid::applyLayout(const QList<ColumnLayout>& stored)
+{
+    QList<ColumnLayout> designed;
+    for (const GridColumn& c : m_model->columns())
+        designed << ColumnLayout{c.field, c.width, true, c.title};
+    const QList<ColumnLayout> merged = LayoutStore::merge(designed, stored);
+    QHeaderView* h = m_view->horizontalHeader();
+    for (int v = 0; v < merged.size(); ++v) {
+        const ColumnLayout& l = merged.at(v);
+        const int i = m_model->columnOf(l.field);
+        if (i < 0)
+            continue;
+        h->moveSection(h->visualIndex(i), v);
+        m_view->setColumnWidth(i, l.width);
+        m_view->setColumnHidden(i, !l.visible);
+        m_model->setColumnTitle(i, l.title);
+    }
+}
+
+void DataGrid::restoreLayout(const QString& fileName, const QString& section)
+{
+    if (const auto stored = LayoutStore::readSection(DataFolder::filePath(fileName), section))
+        applyLayout(*stored);
+}
+
+bool DataGrid::saveLayout(const QString& fileName, const QString& section) const
+{
+    return LayoutStore::writeSection(DataFolder::filePath(fileName), section, layout());
+}
+
+bool DataGrid::exportTo(const QString& path, QString* error) const
+{
+    QList<GridColumn> columns;
+    QList<int> at;
+    const QHeaderView* h = m_view->horizontalHeader();
+    for (int v = 0; v < h->count(); ++v) {
+        const int i = h->logicalIndex(v);
+        if (h->isSectionHidden(i))
+            continue;
+        GridColumn c = m_model->columns().at(i);
+        c.title = m_model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
+        columns << c;
+        at << i;
+    }
+    QModelIndexList selected = m_view->selectionModel()->selectedRows();
+    if (selected.size() >= 2) {
+        std::sort(selected.begin(), selected.end(),
+                  [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+        int next = 0;
+        return SheetExport::write(
+            path, columns,
+            [&](QVariantList& row) {
+                if (next >= selected.size())
+                    return false;
+                const int r = selected.at(next++).row();
+                row.clear();
+                for (int i : at)
+                    row << m_model->index(r, i).data(SqlListModel::ValueRole);
+                return true;
+            },
+            error);
+    }
+    QString order;
+    if (m_model->sortColumn() >= 0)
+        order = m_model->columns().at(m_model->sortColumn()).field +
+                (m_model->sortOrder() == Qt::DescendingOrder ? QStringLiteral(" desc")
+                                                             : QStringLiteral(""));
+    return SheetExport::writeQuery(path, m_model->sql(), m_model->values(), columns, order, error);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LayoutStore.h"
 #include "platform/SqlListModel.h"
 
 #include <QWidget>
@@ -30,6 +31,19 @@ public:
 
     // Title clicks: ascending unless the column is already sorted ascending, then descending.
     void sortByTitle(int column);
+    // The columns as shown: visual order, widths, visibility and titles.
+    QList<ColumnLayout> layout() const;
+    // Rearranges the columns by a stored layout (see LayoutStore::merge).
+    void applyLayout(const QList<ColumnLayout>& stored);
+    // A section of a settings file in the data folder (Grid.ini, list.ini); a missing or
+    // unreadable section leaves the designed layout.
+    void restoreLayout(const QString& fileName, const QString& section);
+    bool saveLayout(const QString& fileName, const QString& section) const;
+
+    // Writes the visible columns in visual order to .xlsx or .csv: the selected rows when two
+    // or more are selected, else the whole result in the shown order. False with a reason.
+    bool exportTo(const QString& path, QString* error = nullptr) const;
+
     // Text of the footer's first cell, e.g. "共 12 条".
     QString footerText(int column) const;
 
