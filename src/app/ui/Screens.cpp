@@ -3,6 +3,7 @@
 #include "app/ui/ScreenRegistry.h"
 #include "policy/ui/PolicyListScreens.h"
 #include "policy/ui/TGdxtcs.h"
+#include "refdata/ui/TdwFrm.h"
 
 namespace {
 template <typename Screen> void screen(const char* className)
@@ -18,4 +19,5 @@ void RegisterScreens()
     screen<TNdxtcs>("TNdxtcs");
     screen<TfrmQfbz>("TfrmQfbz");
     screen<Tfrmbxbl>("Tfrmbxbl");
+    screen<TdwFrm>("TdwFrm");
 }

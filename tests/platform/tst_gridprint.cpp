@@ -1,0 +1,89 @@
+#include "platform/ListPrint.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestGridPrint : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void pagesAndFooterFromTheLayout();
+    void emptyTitleListPrintsNothing_data();
+    void emptyTitleListPrintsNothing();
+};
+
+namespace {
+ListPrintJob job(int rows, ListPrintJob::Style style)
+{
+    ListPrintJob j;
+    j.style = style;
+    j.heading = QStringLiteral("示范公司单位信息");
+    j.operatorLine = QStringLiteral("操作员：张三   日期：2026-01-05");
+    j.columns = {GridColumn::integer("idbh", "编号"), GridColumn::text("dwmc", "单位名称", 300)};
+    for (int i = 1; i <= rows; ++i)
+        j.rows << QStringList{QString::number(i), QStringLiteral("单位%1").arg(i)};
+    return j;
+}
+
+QString pdfPageText(const QString& path, int page)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+             QString::number(page), path, QStringLiteral("-")});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+} // namespace
+
+void TestGridPrint::pagesAndFooterFromTheLayout()
+{
+    QTemporaryDir dir;
+    // Find the rows per page on this device, then print exactly three pages' worth minus one.
+    QPdfWriter probe(dir.filePath(QStringLiteral("probe.pdf")));
+    probe.setPageSize(QPageSize(QPageSize::A4));
+    probe.setResolution(300);
+    probe.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
+    const int perPage =
+        ListPrint::layout(job(1, ListPrintJob::Style::PageHeader), probe).rowsPerPage;
+    QVERIFY(perPage > 10);
+    const ListPrintJob j = job(2 * perPage + 1, ListPrintJob::Style::PageHeader);
+    const QString path = dir.filePath(QStringLiteral("list.pdf"));
+    ListPrint::Layout used;
+    QVERIFY(ListPrint::printToPdf(j, path, &used));
+    QCOMPARE(used.pages, 3);
+    QCOMPARE(ListPrint::pageText(j, 2, used.pages), QStringLiteral("第2页 共3页"));
+    const QString page2 = pdfPageText(path, 2);
+    QVERIFY2(page2.contains(QStringLiteral("第2页 共3页")), qPrintable(page2.right(200)));
+    QVERIFY(page2.contains(QStringLiteral("操作员：张三")));
+    QVERIFY(page2.contains(QStringLiteral("单位%1").arg(perPage + 1)));
+    QVERIFY(!page2.contains(QStringLiteral("单位%1\n").arg(2 * perPage + 1)));
+    QVERIFY(pdfPageText(path, 3).contains(QStringLiteral("单位%1").arg(2 * perPage + 1)));
+}
+
+void TestGridPrint::emptyTitleListPrintsNothing_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("title style") << int(ListPrintJob::Style::Title) << 0;
+    QTest::newRow("page header style") << int(ListPrintJob::Style::PageHeader) << 1;
+}
+
+void TestGridPrint::emptyTitleListPrintsNothing()
+{
+    QFETCH(int, style);
+    QFETCH(int, pages);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("empty.pdf"));
+    ListPrint::Layout used;
+    QVERIFY(ListPrint::printToPdf(job(0, ListPrintJob::Style(style)), path, &used));
+    QCOMPARE(used.pages, pages);
+    QCOMPARE(QFile::exists(path) && QFile(path).size() > 0, pages > 0);
+}
+
+QTEST_MAIN(TestGridPrint)
+#include "tst_gridprint.moc"
