@@ -1,0 +1,3 @@
+quenlo_add_test(tst_reportengine platform/tst_reportengine.cpp)
+quenlo_add_test(tst_reportvoucher platform/tst_reportvoucher.cpp DB)
+quenlo_add_test(tst_printcommand platform/tst_printcommand.cpp)
