@@ -2,6 +2,7 @@
 
 #include "app/ui/ScreenRegistry.h"
 #include "policy/ui/TGdxtcs.h"
+#include "queries/ui/Tfrmdesignreport.h"
 
 namespace {
 template <typename Screen> void screen(const char* className)
@@ -14,4 +15,5 @@ template <typename Screen> void screen(const char* className)
 void RegisterScreens()
 {
     screen<TGdxtcs>("TGdxtcs");
+    screen<Tfrmdesignreport>("Tfrmdesignreport");
 }
