@@ -16,10 +16,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -143,6 +147,11 @@ void TestReportScreens::previewSavesPdfAndNamesUnknownFields()
     QVERIFY(text.contains(QStringLiteral("肆佰叁拾柒元贰角整")));
     prompter.queueFileName(std::nullopt);
     QVERIFY(!preview.saveAsPdf());
+    // printing goes through the same painter; a printer writing to a file shows it
+    const QString printed = m_dir.filePath("printed.pdf");
+    preview.printer()->setOutputFileName(printed);
+    QVERIFY(preview.print(false));
+    QCOMPARE(pdfText(printed), text);
     for (const Prompt& p : prompter.prompts())
         QVERIFY2(p.icon != PromptIcon::Error, qPrintable(p.text));
 }
@@ -203,6 +212,28 @@ void TestReportScreens::designerMovesEditsUndoesAndSaves()
     undo->setIndex(1); // only the move
     QApplication::processEvents();
 
+    // a real drag with the mouse moves the object by whole millimetres
+    designer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&designer));
+    auto* view = designer.findChild<QGraphicsView*>("gvPage");
+    QGraphicsItem* item = nullptr;
+    for (QGraphicsItem* i : designer.scene()->items())
+        if (i->isSelected() && i->parentItem())
+            item = i;
+    QVERIFY(item);
+    view->ensureVisible(item);
+    const QPoint from = view->mapFromScene(item->sceneBoundingRect().center() - QPointF(8, 0));
+    const QPoint to = from + QPoint(qRound(10.3 * s * view->transform().m11()), 0);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(view->viewport(), from + QPoint(5, 0));
+    QTest::mouseMove(view->viewport(), to);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+    QApplication::processEvents();
+    QCOMPARE(designer.currentTemplate().findObject("memo_dw")->rect.topLeft(),
+             was.topLeft() + QPointF(15, 3));
+    undo->undo();
+    QApplication::processEvents();
+
     QVERIFY(designer.save());
     QVERIFY(prompter.texts().isEmpty());
     Report back;
@@ -211,7 +242,8 @@ void TestReportScreens::designerMovesEditsUndoesAndSaves()
     QCOMPARE(back.findObject("memo_dw")->rect.topLeft(), was.topLeft() + QPointF(5, 3));
     // and it prints moved
     ReportSampleData::bind(back);
-    for (const auto& op : back.prepare().pages.first().ops)
+    const ReportDocument printed = back.prepare();
+    for (const auto& op : printed.pages.first().ops)
         if (op.name == QLatin1String("memo_dw"))
             QCOMPARE(op.rect.topLeft(),
                      was.topLeft() + QPointF(5, 3) +

@@ -92,16 +92,16 @@ bool ReportPreview::saveAsPdf()
     return true;
 }
 
-static QPrinter* printerFor(std::unique_ptr<QPrinter>& printer)
+QPrinter* ReportPreview::printer()
 {
-    if (!printer)
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return printer.get();
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
 }
 
 bool ReportPreview::print(bool ask)
 {
-    QPrinter* printer = printerFor(m_printer);
+    QPrinter* printer = this->printer();
     if (ask) {
         QPrintDialog dialog(printer, this);
         if (dialog.exec() != QDialog::Accepted)
@@ -116,6 +116,6 @@ bool ReportPreview::print(bool ask)
 
 void ReportPreview::pageSetup()
 {
-    QPageSetupDialog dialog(printerFor(m_printer), this);
+    QPageSetupDialog dialog(printer(), this);
     dialog.exec();
 }

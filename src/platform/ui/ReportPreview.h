@@ -29,6 +29,8 @@ public:
     // Prints on the printer as set up; the printer dialog is shown first when `ask`.
     bool print(bool ask = true);
     void pageSetup();
+    // The printer the preview prints on (created on first use).
+    QPrinter* printer();
 
 private:
     ReportDocument m_doc;
