@@ -1,6 +1,7 @@
 #include "app/ui/Screens.h"
 
 #include "app/ui/ScreenRegistry.h"
+#include "policy/ui/PolicyListScreens.h"
 #include "policy/ui/TGdxtcs.h"
 #include "queries/ui/Tfrmdesignreport.h"
 
@@ -15,5 +16,8 @@ template <typename Screen> void screen(const char* className)
 void RegisterScreens()
 {
     screen<TGdxtcs>("TGdxtcs");
+    screen<TNdxtcs>("TNdxtcs");
+    screen<TfrmQfbz>("TfrmQfbz");
+    screen<Tfrmbxbl>("Tfrmbxbl");
     screen<Tfrmdesignreport>("Tfrmdesignreport");
 }

@@ -1,0 +1,1 @@
+quenlo_add_test(tst_sqllistmodel platform/tst_sqllistmodel.cpp DB)

@@ -1,0 +1,1 @@
+quenlo_add_test(tst_policyscreens policy/tst_policyscreens.cpp GUI DB)
