@@ -15,7 +15,9 @@
 #include "support/TestDatabase.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -184,10 +186,19 @@ void TestReportScreens::designerMovesEditsUndoesAndSaves()
 
     // the property panel
     designer.findChild<QLineEdit*>("edText")->setText(QStringLiteral("单位："));
+    designer.findChild<QCheckBox*>("cbBold")->setChecked(true);
+    designer.findChild<QDoubleSpinBox*>("spFontSize")->setValue(12.5);
+    auto* alignBox = designer.findChild<QComboBox*>("cbAlign");
+    alignBox->setCurrentIndex(alignBox->findData(int(ReportHAlign::Right)));
+    designer.findChild<QLineEdit*>("edName")->setText(QStringLiteral("memo_dw"));
     designer.findChild<QPushButton*>("btnApply")->click();
     designer.insertField(QStringLiteral("[RMzyzz.dwmc]"));
-    QCOMPARE(designer.currentTemplate().findObject("memo_dw")->text,
-             QStringLiteral("单位：[RMzyzz.dwmc]"));
+    const ReportObject* memo = designer.currentTemplate().findObject("memo_dw");
+    QCOMPARE(memo->text, QStringLiteral("单位：[RMzyzz.dwmc]"));
+    QVERIFY(memo->font.bold);
+    QCOMPARE(memo->font.size, 12.5);
+    QCOMPARE(memo->align, ReportHAlign::Right);
+    QCOMPARE(memo->font.family, ReportFont::defaultFamily());
 
     // add and delete
     designer.addObject(ReportObjectKind::Line);

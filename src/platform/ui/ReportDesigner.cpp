@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
@@ -145,6 +146,10 @@ ReportDesigner::ReportDesigner(Report& report, QWidget* parent)
     m_format = new QLineEdit(panel);
     m_format->setObjectName(QStringLiteral("edFormat"));
     m_format->setPlaceholderText(QStringLiteral("0.00 或 yyyy-MM-dd"));
+    m_family = new QComboBox(panel);
+    m_family->setObjectName(QStringLiteral("cbFontFamily"));
+    m_family->setEditable(true);
+    m_family->addItems(QFontDatabase::families());
     m_size = new QDoubleSpinBox(panel);
     m_size->setObjectName(QStringLiteral("spFontSize"));
     m_size->setRange(4, 72);
@@ -183,6 +188,7 @@ ReportDesigner::ReportDesigner(Report& report, QWidget* parent)
     form->addRow(QStringLiteral("名称"), m_name);
     form->addRow(QStringLiteral("文本"), m_text);
     form->addRow(QStringLiteral("显示格式"), m_format);
+    form->addRow(QStringLiteral("字体"), m_family);
     form->addRow(QStringLiteral("字号"), m_size);
     form->addRow(m_bold, m_frame);
     form->addRow(QStringLiteral("对齐"), m_align);
@@ -282,14 +288,15 @@ void ReportDesigner::fillProperties()
 {
     m_filling = true;
     const ReportObject* o = selectedObject();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_name, m_text, m_format, m_size, m_bold,
-                                                      m_frame, m_align, m_x, m_y, m_w, m_h})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_name, m_text, m_format, m_family, m_size,
+                                                      m_bold, m_frame, m_align, m_x, m_y, m_w, m_h})
         w->setEnabled(o);
     const ReportObject none;
     const ReportObject& v = o ? *o : none;
     m_name->setText(v.name);
     m_text->setText(v.text);
     m_format->setText(v.format);
+    m_family->setCurrentText(v.font.family);
     m_size->setValue(v.font.size);
     m_bold->setChecked(v.font.bold);
     m_frame->setChecked(v.frame == FrameAll);
@@ -347,6 +354,8 @@ void ReportDesigner::applyProperties()
         o.name = m_name->text().trimmed();
         o.text = m_text->text();
         o.format = m_format->text().trimmed();
+        if (!m_family->currentText().trimmed().isEmpty())
+            o.font.family = m_family->currentText().trimmed();
         o.font.size = m_size->value();
         o.font.bold = m_bold->isChecked();
         if (m_frame->isChecked() != (o.frame == FrameAll))

@@ -73,6 +73,7 @@ private:
     QLineEdit* m_name;
     QLineEdit* m_text;
     QLineEdit* m_format;
+    QComboBox* m_family;
     QDoubleSpinBox* m_size;
     QCheckBox* m_bold;
     QCheckBox* m_frame;
