@@ -28,6 +28,7 @@ private Q_SLOTS:
     void statusBarAndCaption();
     void menuInitialisation_data();
     void menuInitialisation();
+    void menuInitialisationFailureEnds();
 };
 
 namespace {
@@ -293,6 +294,36 @@ void TestMainWindow::menuInitialisation()
     }
     QCOMPARE(QueryScalar(QStringLiteral("select cz from czrz order by bh desc")).toString(),
              QStringLiteral("菜单初始化完成"));
+}
+
+void TestMainWindow::menuInitialisationFailureEnds()
+{
+    QUENLO_INSTALLED_DB(db);
+    const int functions = QueryScalar(QStringLiteral("select count(*) from gn")).toInt();
+    // the grants table is gone: the rebuild fails after emptying gn
+    RunScratchSql(QStringLiteral("drop table yhgn"));
+    ScriptedPrompter prompter;
+    TMain main;
+    bool ended = false;
+    connect(&main, &TMain::fatalError, this, [&ended] { ended = true; });
+    bool loginShown = false;
+    whenDialogOpens([&loginShown](QDialog* d) {
+        loginShown = true;
+        d->reject();
+    });
+    main.menuAction(QStringLiteral("N32"))->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(prompter.texts().size(), 3);
+    QCOMPARE(prompter.texts().last(), QStringLiteral("菜单初始化失败！"));
+    QCOMPARE(prompter.prompts().last().caption, QStringLiteral("提示信息"));
+    QVERIFY(ended);
+    QVERIFY(!loginShown);
+    // the failed rebuild is rolled back: the function list is whole
+    QCOMPARE(QueryScalar(QStringLiteral("select count(*) from gn")).toInt(), functions);
+    QCOMPARE(QueryScalar(QStringLiteral("select count(*) from czrz where cz = ?"),
+                         {QStringLiteral("菜单初始化完成")})
+                 .toInt(),
+             0);
 }
 
 QTEST_MAIN(TestMainWindow)
