@@ -14,7 +14,7 @@ struct SampleLine
     const char* name;
     const char* itemClass;
     const char* form;
-    const char* spec;
+    const char* packing;
     qint64 price; // cents
     int quantity;
     double selfRatio;
@@ -47,7 +47,7 @@ ReportDataset lines(const QString& lineNo, qint64 lsh, qint64* total)
                              QString::fromUtf8(l.itemClass),
                              l.selfRatio,
                              QString::fromUtf8(l.form),
-                             QString::fromUtf8(l.spec),
+                             QString::fromUtf8(l.packing),
                              money(l.price),
                              l.quantity,
                              money(cost),
