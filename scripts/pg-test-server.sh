@@ -23,6 +23,13 @@ start)
     echo "PostgreSQL server binaries not found in $bin" >&2
     exit 1
   fi
+  if [ -d "$dir/data" ] && as_owner "$bin/pg_ctl" -D "$dir/data" status >/dev/null 2>&1; then
+    # already running here: reuse it rather than pulling the folder from under it
+    echo "export QUENLO_TEST_PG_SOCKET=$dir/socket"
+    echo "export QUENLO_TEST_PG_PORT=$port"
+    echo "export QUENLO_TEST_PG_USER=quenlo"
+    exit 0
+  fi
   rm -rf "$dir"
   mkdir -p "$dir/data" "$dir/socket"
   if [ "$(id -u)" -eq 0 ]; then

@@ -29,7 +29,7 @@ struct Item
     QString itemClass;
     qint64 ratio = 0; // ten-thousandths
     QString form;
-    QString spec;
+    QString packing;
     Money price;
 };
 
@@ -161,7 +161,7 @@ Totals Generator::lines(qint64 lsh, bool general)
         RunScratchSql(QStringLiteral("insert into zymx (lsh, zymxbh, xmmc, xmlb, zfbl, jx, gg, dj, "
                                      "sl, ylfy, bxfy, zffy, ylzf, zff) "
                                      "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                      {lsh, no, item.name, item.itemClass, item.ratio, item.form, item.spec,
+                      {lsh, no, item.name, item.itemClass, item.ratio, item.form, item.packing,
                        a->unitPrice.toStored(), a->quantity, a->medicalCost.toStored(),
                        a->reimbursableCost.toStored(), a->selfPaidCost.toStored(),
                        a->categoryBSelfPay.toStored(), a->ratioSelfPay.toStored()});

@@ -3,6 +3,7 @@
 #include "app/ui/ScreenRegistry.h"
 #include "policy/ui/PolicyListScreens.h"
 #include "policy/ui/TGdxtcs.h"
+#include "queries/ui/Tfrmdesignreport.h"
 #include "refdata/ui/TdwFrm.h"
 
 namespace {
@@ -20,4 +21,5 @@ void RegisterScreens()
     screen<TfrmQfbz>("TfrmQfbz");
     screen<Tfrmbxbl>("Tfrmbxbl");
     screen<TdwFrm>("TdwFrm");
+    screen<Tfrmdesignreport>("Tfrmdesignreport");
 }

@@ -12,6 +12,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +36,61 @@ bool askDelete(const char* question)
     return ShowMessageBox(QString::fromUtf8(question), QStringLiteral("提示"),
                           PromptIcon::Information,
                           PromptButton::Ok | PromptButton::Cancel) == PromptButton::Ok;
+}
+
+// The layout both policy tables share: a settings group (expense type, value edits, add and
+// delete) above the list.
+struct TablePanel
+{
+    QComboBox* type;
+    QPushButton* add;
+    QPushButton* remove;
+    DataGrid* grid;
+};
+
+TablePanel buildTablePanel(QDialog* d, const char* title,
+                           const QList<std::pair<const char*, QLineEdit*>>& edits,
+                           const char* addCaption)
+{
+    auto* group = new QGroupBox(QString::fromUtf8(title), d);
+    TablePanel p{new QComboBox(group), button(group, "Button1", addCaption),
+                 button(group, "Button2", "删除"), new DataGrid(d)};
+    p.type->setObjectName(QStringLiteral("cbFylx"));
+    auto* row = new QHBoxLayout(group);
+    row->addWidget(new QLabel(QStringLiteral("费用类型："), group));
+    row->addWidget(p.type);
+    for (const auto& [label, edit] : edits) {
+        edit->setParent(group);
+        row->addWidget(new QLabel(QString::fromUtf8(label), group));
+        row->addWidget(edit);
+    }
+    row->addWidget(p.add);
+    row->addWidget(p.remove);
+    auto* layout = new QVBoxLayout(d);
+    layout->addWidget(group);
+    layout->addWidget(p.grid);
+    return p;
+}
+
+QLineEdit* valueEdit(const char* name, int maxLength, const QString& allowed)
+{
+    auto* e = new QLineEdit;
+    e->setObjectName(QString::fromLatin1(name));
+    if (maxLength > 0)
+        e->setMaxLength(maxLength);
+    CharacterFilter::install(e, allowed);
+    return e;
+}
+
+// Shows the outcome of an add, focuses the refused field and refreshes the list when done.
+void finishAdd(const ServiceOutcome& outcome, const QHash<QString, QLineEdit*>& fields,
+               DataGrid* grid)
+{
+    outcome.show();
+    if (QLineEdit* e = fields.value(outcome.focus))
+        e->setFocus();
+    if (outcome.ok)
+        grid->refresh();
 }
 } // namespace
 
@@ -119,28 +175,14 @@ TfrmQfbz::TfrmQfbz(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("TfrmQfbz"));
     setWindowTitle(QStringLiteral("起付标准设置"));
     resize(520, 400);
-    auto* group = new QGroupBox(QStringLiteral("起付标准设置"), this);
-    m_type = new QComboBox(group);
-    m_type->setObjectName(QStringLiteral("cbFylx"));
+    m_amount = valueEdit("edtQfbz", 0, CharacterFilter::Decimal);
+    const TablePanel p =
+        buildTablePanel(this, "起付标准设置", {{"起付标准：", m_amount}}, "设置起付标准");
+    m_type = p.type;
     m_type->addItems(DeductibleService::expenseTypes());
-    m_amount = new QLineEdit(group);
-    m_amount->setObjectName(QStringLiteral("edtQfbz"));
-    CharacterFilter::install(m_amount, CharacterFilter::Decimal);
-    auto* add = button(group, "Button1", "设置起付标准");
-    auto* del = button(group, "Button2", "删除");
-    auto* row = new QHBoxLayout(group);
-    row->addWidget(new QLabel(QStringLiteral("费用类型："), group));
-    row->addWidget(m_type);
-    row->addWidget(new QLabel(QStringLiteral("起付标准："), group));
-    row->addWidget(m_amount);
-    row->addWidget(add);
-    row->addWidget(del);
-    m_grid = new DataGrid(this);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(m_grid);
-    connect(add, &QPushButton::clicked, this, &TfrmQfbz::add);
-    connect(del, &QPushButton::clicked, this, &TfrmQfbz::remove);
+    m_grid = p.grid;
+    connect(p.add, &QPushButton::clicked, this, &TfrmQfbz::add);
+    connect(p.remove, &QPushButton::clicked, this, &TfrmQfbz::remove);
     connect(m_grid, &DataGrid::rowActivated, this, &TfrmQfbz::editRow);
 }
 
@@ -155,12 +197,8 @@ void TfrmQfbz::showEvent(QShowEvent* event)
 
 void TfrmQfbz::add()
 {
-    const ServiceOutcome outcome = DeductibleService::add(m_type->currentText(), m_amount->text());
-    outcome.show();
-    if (outcome.focus == DeductibleService::AmountField)
-        m_amount->setFocus();
-    if (outcome.ok)
-        m_grid->refresh();
+    finishAdd(DeductibleService::add(m_type->currentText(), m_amount->text()),
+              {{DeductibleService::AmountField, m_amount}}, m_grid);
 }
 
 void TfrmQfbz::remove()
@@ -189,34 +227,14 @@ Tfrmbxbl::Tfrmbxbl(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("Tfrmbxbl"));
     setWindowTitle(QStringLiteral("报销比例设置"));
     resize(620, 400);
-    auto* group = new QGroupBox(QStringLiteral("报销参数"), this);
-    m_type = new QComboBox(group);
-    m_type->setObjectName(QStringLiteral("cbFylx"));
-    m_bound = new QLineEdit(group);
-    m_bound->setObjectName(QStringLiteral("edtZfje"));
-    m_bound->setMaxLength(8);
-    CharacterFilter::install(m_bound, CharacterFilter::Digits);
-    m_ratio = new QLineEdit(group);
-    m_ratio->setObjectName(QStringLiteral("edtZfbl"));
-    m_ratio->setMaxLength(4);
-    CharacterFilter::install(m_ratio, CharacterFilter::Decimal);
-    auto* add = button(group, "Button1", "设置报销比例");
-    auto* del = button(group, "Button2", "删除");
-    auto* row = new QHBoxLayout(group);
-    row->addWidget(new QLabel(QStringLiteral("费用类型："), group));
-    row->addWidget(m_type);
-    row->addWidget(new QLabel(QStringLiteral("医疗费用："), group));
-    row->addWidget(m_bound);
-    row->addWidget(new QLabel(QStringLiteral("报销比例："), group));
-    row->addWidget(m_ratio);
-    row->addWidget(add);
-    row->addWidget(del);
-    m_grid = new DataGrid(this);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
-    layout->addWidget(m_grid);
-    connect(add, &QPushButton::clicked, this, &Tfrmbxbl::add);
-    connect(del, &QPushButton::clicked, this, &Tfrmbxbl::remove);
+    m_bound = valueEdit("edtZfje", 8, CharacterFilter::Digits);
+    m_ratio = valueEdit("edtZfbl", 4, CharacterFilter::Decimal);
+    const TablePanel p = buildTablePanel(
+        this, "报销参数", {{"医疗费用：", m_bound}, {"报销比例：", m_ratio}}, "设置报销比例");
+    m_type = p.type;
+    m_grid = p.grid;
+    connect(p.add, &QPushButton::clicked, this, &Tfrmbxbl::add);
+    connect(p.remove, &QPushButton::clicked, this, &Tfrmbxbl::remove);
     connect(m_grid, &DataGrid::rowActivated, this, &Tfrmbxbl::editRow);
 }
 
@@ -233,15 +251,9 @@ void Tfrmbxbl::showEvent(QShowEvent* event)
 
 void Tfrmbxbl::add()
 {
-    const ServiceOutcome outcome =
-        RatioBandService::add(m_type->currentText(), m_bound->text(), m_ratio->text());
-    outcome.show();
-    if (outcome.focus == RatioBandService::BoundField)
-        m_bound->setFocus();
-    else if (outcome.focus == RatioBandService::RatioField)
-        m_ratio->setFocus();
-    if (outcome.ok)
-        m_grid->refresh();
+    finishAdd(RatioBandService::add(m_type->currentText(), m_bound->text(), m_ratio->text()),
+              {{RatioBandService::BoundField, m_bound}, {RatioBandService::RatioField, m_ratio}},
+              m_grid);
 }
 
 void Tfrmbxbl::remove()

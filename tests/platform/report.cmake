@@ -1,0 +1,4 @@
+quenlo_add_test(tst_reportengine platform/tst_reportengine.cpp)
+quenlo_add_test(tst_reportvoucher platform/tst_reportvoucher.cpp DB)
+quenlo_add_test(tst_printcommand platform/tst_printcommand.cpp)
+quenlo_add_test(tst_reportscreens platform/tst_reportscreens.cpp GUI DB)
