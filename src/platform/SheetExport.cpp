@@ -42,18 +42,7 @@ std::optional<QDateTime> storedDate(const QVariant& v)
 
 QString cellText(const GridColumn& c, const QVariant& v)
 {
-    if (v.isNull() || !v.isValid())
-        return {};
-    switch (c.kind) {
-    case GridColumn::Kind::Money:
-        return Money::fromStored(v).toText();
-    case GridColumn::Kind::Ratio:
-        return QString::number(v.toDouble() / 10000.0, 'f', 4);
-    case GridColumn::Kind::Float:
-        return QString::number(v.toDouble(), 'g', 15);
-    default:
-        return v.toString();
-    }
+    return c.displayText(v);
 }
 
 QString csvField(const QString& s)

@@ -25,6 +25,24 @@ GridColumn GridColumn::number(const char* f, const char* t, int w)
     return {QString::fromLatin1(f), QString::fromUtf8(t), Kind::Float, w, false};
 }
 
+QString GridColumn::displayText(const QVariant& v) const
+{
+    if (v.isNull() || !v.isValid())
+        return {};
+    switch (kind) {
+    case Kind::Money:
+        return Money::fromStored(v).toText();
+    case Kind::Ratio:
+        return QString::number(v.toDouble() / 10000.0, 'f', 4);
+    case Kind::Float:
+        return QString::number(v.toDouble(), 'g', 15);
+    case Kind::Integer:
+    case Kind::Text:
+        break;
+    }
+    return v.toString();
+}
+
 SqlListModel::SqlListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void SqlListModel::setQuery(const QString& sql, const QVariantList& values,
@@ -124,20 +142,7 @@ QVariant SqlListModel::value(int row, const QString& field) const
 
 QString SqlListModel::displayText(int column, const QVariant& v) const
 {
-    if (v.isNull() || !v.isValid())
-        return {};
-    switch (m_columns.at(column).kind) {
-    case GridColumn::Kind::Money:
-        return Money::fromStored(v).toText();
-    case GridColumn::Kind::Ratio:
-        return QString::number(v.toDouble() / 10000.0, 'f', 4);
-    case GridColumn::Kind::Float:
-        return QString::number(v.toDouble(), 'g', 15);
-    case GridColumn::Kind::Integer:
-    case GridColumn::Kind::Text:
-        break;
-    }
-    return v.toString();
+    return m_columns.at(column).displayText(v);
 }
 
 int SqlListModel::rowCount(const QModelIndex& parent) const

@@ -23,6 +23,9 @@ struct GridColumn
     int width = 90;
     bool sum = false; // the footer shows the column's sum over the whole result
 
+    // The value as the list shows it: money "0.00", ratios as fractions, NULL as nothing.
+    QString displayText(const QVariant& value) const;
+
     static GridColumn text(const char* field, const char* title, int width = 90);
     static GridColumn integer(const char* field, const char* title, int width = 80);
     static GridColumn money(const char* field, const char* title, bool sum = false);
