@@ -49,14 +49,17 @@ void readPolicySettings()
     }
     ctx.outpatientLimit = 0;
     ctx.generalLimit = 0;
+    ctx.outpatientRatio = 0.0;
     bool isYear = false;
     const int year = ctx.currentYear.toInt(&isYear);
     if (!isYear)
         return;
-    q = OpenQuerySql(QStringLiteral("select mzzfxe, zyzfxe from ndxtcs where xtnd = ?"), {year});
+    q = OpenQuerySql(QStringLiteral("select mzzfxe, zyzfxe, mzbl from ndxtcs where xtnd = ?"),
+                     {year});
     if (q.next()) {
         ctx.outpatientLimit = wholeLimit(q.value(0));
         ctx.generalLimit = wholeLimit(q.value(1));
+        ctx.outpatientRatio = q.value(2).toDouble();
     }
 }
 } // namespace

@@ -179,7 +179,8 @@ void TestLogin::attempts()
 
     QUENLO_INSTALLED_DB(db);
     addOperators();
-    RunScratchSql(QStringLiteral("update ndxtcs set mzzfxe = ?, zyzfxe = ?"), {2500.5, 2501.5});
+    RunScratchSql(QStringLiteral("update ndxtcs set mzzfxe = ?, zyzfxe = ?, mzbl = ?"),
+                  {2500.5, 2501.5, 0.3});
     if (setup == QLatin1String("no grants"))
         RunScratchSql(QStringLiteral("delete from yhgn"));
     if (setup == QLatin1String("stale gn"))
@@ -213,6 +214,7 @@ void TestLogin::attempts()
     QCOMPARE(ctx.organizationName, QStringLiteral("测试单位"));
     QCOMPARE(ctx.outpatientLimit, 2500); // halves go to the even neighbour
     QCOMPARE(ctx.generalLimit, 2502);
+    QCOMPARE(ctx.outpatientRatio, 0.3);
     QCOMPARE(main.statusPanel(0)->text(), QStringLiteral("当前用户: ") + operatorName);
     QStringList all;
     for (QAction* a : main.findChildren<QAction*>())
