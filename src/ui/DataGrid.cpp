@@ -220,8 +220,13 @@ QList<ColumnLayout> DataGrid::layout() const
 void DataGrid::applyLayout(const QList<ColumnLayout>& stored)
 {
     QList<ColumnLayout> designed;
-    for (const GridColumn& c : m_model->columns())
-        designed << ColumnLayout{c.field, c.width, true, c.title};
+    for (const GridColumn& c : m_model->columns()) {
+        ColumnLayout l;
+        l.field = c.field;
+        l.width = c.width;
+        l.title = c.title;
+        designed << l;
+    }
     const QList<ColumnLayout> merged = LayoutStore::merge(designed, stored);
     QHeaderView* h = m_view->horizontalHeader();
     for (int v = 0; v < merged.size(); ++v) {
