@@ -1,6 +1,6 @@
 // Opens, sorts and pages a list of 100 000 persons on a fresh SQLite file and prints the times.
+#include "BenchDatabase.h"
 #include "data/Database.h"
-#include "data/DatabaseSetup.h"
 #include "platform/SqlListModel.h"
 
 #include <QCoreApplication>
@@ -13,15 +13,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
-    QString why;
-    if (!DatabaseSetup::createDataFolder(
-            dir.path(), {QStringLiteral("测"), 2026, QStringLiteral("pw")}, &why)) {
-        std::fprintf(stderr, "%s\n", qPrintable(why));
+    if (!openBenchDatabase(dir))
         return 1;
-    }
-    ConnectionSettings s;
-    s.sqliteFile = dir.filePath(QStringLiteral("js.db"));
-    Database::open(s);
     QElapsedTimer t;
     t.start();
     {

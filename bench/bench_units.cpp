@@ -1,7 +1,7 @@
 // Opens the unit list on 100 000 units of a fresh SQLite file and exports it to .xlsx and
 // .csv through the list export; prints the times and file sizes.
+#include "BenchDatabase.h"
 #include "data/Database.h"
-#include "data/DatabaseSetup.h"
 #include "platform/SheetExport.h"
 #include "platform/SqlListModel.h"
 #include "refdata/UnitService.h"
@@ -17,15 +17,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
-    QString why;
-    if (!DatabaseSetup::createDataFolder(
-            dir.path(), {QStringLiteral("测"), 2026, QStringLiteral("pw")}, &why)) {
-        std::fprintf(stderr, "%s\n", qPrintable(why));
+    if (!openBenchDatabase(dir))
         return 1;
-    }
-    ConnectionSettings s;
-    s.sqliteFile = dir.filePath(QStringLiteral("js.db"));
-    Database::open(s);
     QElapsedTimer t;
     t.start();
     {

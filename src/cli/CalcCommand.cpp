@@ -101,11 +101,8 @@ int runCalc(const QStringList& args)
 {
     QString why;
     const auto o = parse(args, &why);
-    if (!o) {
-        CliCommand::error(why);
-        CliCommand::error(QStringLiteral("usage: ") + QString::fromUtf8(Usage));
-        return 2;
-    }
+    if (!o)
+        return CliCommand::usageError(why, Usage);
     if (!CliCommand::openDatabase())
         return 1;
     ClaimInput in;

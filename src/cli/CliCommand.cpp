@@ -35,6 +35,13 @@ void CliCommand::out(const QString& text)
     std::fflush(stdout);
 }
 
+int CliCommand::usageError(const QString& why, const char* usage)
+{
+    error(why);
+    error(QStringLiteral("usage: ") + QString::fromUtf8(usage));
+    return 2;
+}
+
 bool CliCommand::openDatabase()
 {
     const ConnectionSettings s = ConnectionConfig::load();

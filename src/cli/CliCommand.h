@@ -27,6 +27,8 @@ const QList<Entry>& all();
 // Writes a line to stderr / stdout (UTF-8).
 void error(const QString& text);
 void out(const QString& text);
+// Reports arguments that cannot be used, with the command's usage; returns exit status 2.
+int usageError(const QString& why, const char* usage);
 
 // Opens the data folder's database; false after writing the reason to stderr.
 bool openDatabase();

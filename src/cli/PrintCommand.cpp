@@ -128,11 +128,8 @@ int runPrint(const QStringList& args)
 {
     QString why;
     const auto o = parse(args, &why);
-    if (!o) {
-        CliCommand::error(why);
-        CliCommand::error(QStringLiteral("usage: ") + QString::fromUtf8(Usage));
-        return 2;
-    }
+    if (!o)
+        return CliCommand::usageError(why, Usage);
     return o->what == QLatin1String("template") ? printTemplate(*o) : printVoucher(*o);
 }
 
