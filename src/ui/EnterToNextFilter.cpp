@@ -32,8 +32,9 @@ QWidget* EnterToNextFilter::nextField(QWidget* field) const
 {
     QWidget* next = field->nextInFocusChain();
     while (next && next != field) {
+        // The parts of a compound control (an editable combo box's edit) are not fields.
         if (next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) &&
-            m_dialog->isAncestorOf(next))
+            m_dialog->isAncestorOf(next) && !field->isAncestorOf(next))
             return next;
         next = next->nextInFocusChain();
     }
@@ -52,12 +53,16 @@ bool EnterToNextFilter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
-        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return false;
     auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || qobject_cast<QAbstractButton*>(w) || qobject_cast<QTextEdit*>(w) ||
-        qobject_cast<QPlainTextEdit*>(w))
+    // Buttons keep their Enter, and so does a combo box's open list (a window of its own).
+    if (!w || qobject_cast<QAbstractButton*>(w) || w->window() != m_dialog->window())
+        return false;
+    // A multi-line editor keeps Enter for its line breaks; Ctrl+Enter moves on from it.
+    const bool multiLine = qobject_cast<QTextEdit*>(w) || qobject_cast<QPlainTextEdit*>(w);
+    if ((key->modifiers() & ~Qt::KeypadModifier) !=
+        (multiLine ? Qt::ControlModifier : Qt::NoModifier))
         return false;
     if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->view()->isVisible())
         return false;

@@ -8,7 +8,8 @@ class QWidget;
 
 // Enter moves the focus to the next field of a dialog; Enter in the last field (or in a field
 // listed as a confirming field) presses the confirming button. Multi-line editors and buttons
-// keep their own Enter. Install once per dialog: EnterToNextFilter::install(dialog, okButton).
+// keep their own Enter; Ctrl+Enter moves on from a multi-line editor. Install once per dialog:
+// EnterToNextFilter::install(dialog, okButton).
 class EnterToNextFilter : public QObject
 {
     Q_OBJECT
