@@ -6,6 +6,7 @@
 #include "platform/Prompter.h"
 #include "platform/SheetExport.h"
 #include "ui/GridHeader.h"
+#include "ui/TFrmExcelFileEdit.h"
 #include "ui/TFrmSetColumn.h"
 
 #include <QAbstractButton>
@@ -220,6 +221,13 @@ void DataGrid::buildOptionsMenu()
     save->setObjectName(QStringLiteral("saveLayoutEntry"));
     m_options->addSeparator();
     entry("显示/隐藏列", [this] { showColumnDialog(); });
+    m_options->addSeparator();
+    entry("导出表格", [this] {
+        if (exportToSheet(window()->windowTitle()))
+            ShowInfo(QStringLiteral("导出EXCEL文件成功！"));
+        else
+            ShowInfo(QStringLiteral("导出EXCEL文件操作被用户取消或发生错误！"));
+    });
 }
 
 void DataGrid::runMenuEntry(const QString& caption, const std::function<void()>& action)
@@ -674,6 +682,14 @@ bool DataGrid::exportTo(const QString& path, QString* error) const
     }
     return SheetExport::writeQuery(path, m_model->sql(), m_model->values(), columns,
                                    m_model->orderClause(), error);
+}
+
+bool DataGrid::exportToSheet(const QString& defaultName, QString* error)
+{
+    const auto path = AskExportFile(defaultName, this);
+    if (!path || m_model->totalRows() == 0)
+        return false;
+    return exportTo(*path, error);
 }
 
 ListPrintJob DataGrid::printJob(const QString& heading, const QString& operatorLine,

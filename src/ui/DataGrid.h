@@ -107,6 +107,9 @@ public:
     // Writes the visible columns in visual order to .xlsx or .csv: the selected rows when two
     // or more are selected, else the whole result in the shown order. False with a reason.
     bool exportTo(const QString& path, QString* error = nullptr) const;
+    // Asks for the file (AskExportFile) and exports; false when cancelled, when the list is
+    // empty or when writing failed (the reason in `error`). The caller shows its messages.
+    bool exportToSheet(const QString& defaultName, QString* error = nullptr);
 
     // A print of the visible columns in visual order and of every row in the shown order.
     ListPrintJob printJob(const QString& heading, const QString& operatorLine,
