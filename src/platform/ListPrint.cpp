@@ -93,7 +93,7 @@ bool ListPrint::print(const ListPrintJob& job, QPagedPaintDevice& device, Layout
                 const int w = int(std::max(1, job.columns.at(i).width) * scale);
                 const QRect cell(x, y, w, m.line);
                 p.drawRect(cell);
-                const bool right = job.columns.at(i).kind != GridColumn::Kind::Text && !bold;
+                const bool right = job.columns.at(i).isNumeric() && !bold;
                 p.drawText(cell.adjusted(2, 0, -2, 0),
                            (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
                            cells.value(i));

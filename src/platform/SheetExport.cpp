@@ -22,7 +22,8 @@ bool fail(QString* error, const QString& text)
     return false;
 }
 
-// Dates are stored as text; a value of exactly that shape goes out as a spreadsheet date.
+// Dates are stored as text; a date column's value of exactly that shape goes out as a
+// spreadsheet date.
 std::optional<QDateTime> storedDate(const QVariant& v)
 {
     static const QRegularExpression shape(
@@ -139,7 +140,7 @@ bool writeXlsx(const QString& path, const QList<GridColumn>& columns,
             case GridColumn::Kind::Float:
                 check(worksheet_write_number(sheet, r, col, v.toDouble(), nullptr));
                 break;
-            case GridColumn::Kind::Text:
+            case GridColumn::Kind::Date:
                 if (const auto d = storedDate(v)) {
                     lxw_datetime dt{d->date().year(),
                                     uint8_t(d->date().month()),
@@ -149,10 +150,13 @@ bool writeXlsx(const QString& path, const QList<GridColumn>& columns,
                                     double(d->time().second())};
                     check(worksheet_write_datetime(
                         sheet, r, col, &dt, v.toString().size() == 10 ? dateFormat : timeFormat));
-                } else {
-                    check(worksheet_write_string(sheet, r, col, v.toString().toUtf8().constData(),
-                                                 nullptr));
+                    break;
                 }
+                // a date column holding other text keeps the text
+                [[fallthrough]];
+            case GridColumn::Kind::Text:
+                check(worksheet_write_string(sheet, r, col, v.toString().toUtf8().constData(),
+                                             nullptr));
                 break;
             }
         }

@@ -5,24 +5,64 @@
 
 #include <QSqlRecord>
 
+namespace {
+GridColumn make(const char* f, const char* t, GridColumn::Kind kind, int w)
+{
+    GridColumn c;
+    c.field = QString::fromLatin1(f);
+    c.title = QString::fromUtf8(t);
+    c.kind = kind;
+    c.width = w;
+    return c;
+}
+} // namespace
+
 GridColumn GridColumn::text(const char* f, const char* t, int w)
 {
-    return {QString::fromLatin1(f), QString::fromUtf8(t), Kind::Text, w, false};
+    return make(f, t, Kind::Text, w);
 }
 
 GridColumn GridColumn::integer(const char* f, const char* t, int w)
 {
-    return {QString::fromLatin1(f), QString::fromUtf8(t), Kind::Integer, w, false};
+    return make(f, t, Kind::Integer, w);
 }
 
 GridColumn GridColumn::money(const char* f, const char* t, bool sum)
 {
-    return {QString::fromLatin1(f), QString::fromUtf8(t), Kind::Money, 100, sum};
+    GridColumn c = make(f, t, Kind::Money, 100);
+    return sum ? c.withSum() : c;
 }
 
 GridColumn GridColumn::number(const char* f, const char* t, int w)
 {
-    return {QString::fromLatin1(f), QString::fromUtf8(t), Kind::Float, w, false};
+    return make(f, t, Kind::Float, w);
+}
+
+GridColumn GridColumn::date(const char* f, const char* t, int w)
+{
+    return make(f, t, Kind::Date, w);
+}
+
+GridColumn GridColumn::withSum() const
+{
+    GridColumn c = *this;
+    c.footer = Footer::Sum;
+    return c;
+}
+
+GridColumn GridColumn::withCount() const
+{
+    GridColumn c = *this;
+    c.footer = Footer::Count;
+    return c;
+}
+
+GridColumn GridColumn::withFooterText(const char* text) const
+{
+    GridColumn c = *this;
+    c.footer = Footer::Static;
+    c.footerText = QString::fromUtf8(text);
+    return c;
 }
 
 QString GridColumn::displayText(const QVariant& v) const
@@ -38,6 +78,7 @@ QString GridColumn::displayText(const QVariant& v) const
         return QString::number(v.toDouble(), 'g', 15);
     case Kind::Integer:
     case Kind::Text:
+    case Kind::Date:
         break;
     }
     return v.toString();
@@ -46,11 +87,12 @@ QString GridColumn::displayText(const QVariant& v) const
 SqlListModel::SqlListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void SqlListModel::setQuery(const QString& sql, const QVariantList& values,
-                            const QList<GridColumn>& columns)
+                            const QList<GridColumn>& columns, const QString& keyOrder)
 {
     m_sql = sql;
     m_values = values;
     m_columns = columns;
+    m_keyOrder = keyOrder;
     m_sortColumn = -1;
     reload();
 }
@@ -72,7 +114,8 @@ void SqlListModel::reload()
     // Count and sums over the whole result, in one statement.
     QStringList aggregates{QStringLiteral("count(*)")};
     for (const auto& c : m_columns)
-        aggregates << (c.sum ? QStringLiteral("sum(%1)").arg(c.field) : QStringLiteral("null"));
+        aggregates << (c.footer == GridColumn::Footer::Sum ? QStringLiteral("sum(%1)").arg(c.field)
+                                                           : QStringLiteral("null"));
     QSqlQuery q = OpenQuerySql(QStringLiteral("select ") + aggregates.join(QStringLiteral(", ")) +
                                    QStringLiteral(" from (") + m_sql + QStringLiteral(") list_all"),
                                m_values);
@@ -88,18 +131,9 @@ void SqlListModel::fetchPage()
 {
     if (m_rows.size() >= m_total)
         return;
-    QString sql = QStringLiteral("select * from (") + m_sql + QStringLiteral(") list_page");
-    if (m_sortColumn >= 0) {
-        // The other columns break ties, so that pages neither repeat nor skip rows.
-        QStringList order{m_columns.at(m_sortColumn).field + (m_sortOrder == Qt::AscendingOrder
-                                                                  ? QStringLiteral(" asc")
-                                                                  : QStringLiteral(" desc"))};
-        for (int i = 0; i < m_columns.size(); ++i)
-            if (i != m_sortColumn)
-                order << m_columns.at(i).field;
-        sql += QStringLiteral(" order by ") + order.join(QStringLiteral(", "));
-    }
-    sql += QStringLiteral(" limit ? offset ?");
+    const QString sql = QStringLiteral("select * from (") + m_sql +
+                        QStringLiteral(") list_page order by ") + orderClause() +
+                        QStringLiteral(" limit ? offset ?");
     QVariantList values = m_values;
     // Each page re-runs the ordered query; growing pages keep the number of runs logarithmic
     // while the operator scrolls far down a large list.
@@ -122,6 +156,42 @@ void SqlListModel::fetchPage()
     beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + page.size() - 1));
     m_rows += page;
     endInsertRows();
+}
+
+QString SqlListModel::orderClause() const
+{
+    // A total order, so that pages neither repeat nor skip rows: the sorted column first, then
+    // the key (or every other column) to break ties.
+    QStringList order;
+    if (m_sortColumn >= 0)
+        order << m_columns.at(m_sortColumn).field + (m_sortOrder == Qt::AscendingOrder
+                                                         ? QStringLiteral(" asc")
+                                                         : QStringLiteral(" desc"));
+    if (!m_keyOrder.isEmpty())
+        order << m_keyOrder;
+    else
+        for (int i = 0; i < m_columns.size(); ++i)
+            if (i != m_sortColumn)
+                order << m_columns.at(i).field;
+    return order.join(QStringLiteral(", "));
+}
+
+void SqlListModel::forEachRow(const std::function<bool(const QVariantList& row)>& f) const
+{
+    QSqlQuery q = OpenQuerySql(QStringLiteral("select * from (") + m_sql +
+                                   QStringLiteral(") list_all order by ") + orderClause(),
+                               m_values);
+    QList<int> positions;
+    for (const auto& c : m_columns)
+        positions << q.record().indexOf(c.field.toLower());
+    QVariantList row;
+    while (q.next()) {
+        row.clear();
+        for (int p : positions)
+            row << (p >= 0 ? q.value(p) : QVariant());
+        if (!f(row))
+            return;
+    }
 }
 
 int SqlListModel::columnOf(const QString& field) const
@@ -166,7 +236,7 @@ QVariant SqlListModel::data(const QModelIndex& index, int role) const
     case ValueRole:
         return v;
     case Qt::TextAlignmentRole:
-        return m_columns.at(index.column()).kind == GridColumn::Kind::Text
+        return !m_columns.at(index.column()).isNumeric()
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
@@ -205,5 +275,12 @@ void SqlListModel::sort(int column, Qt::SortOrder order)
         return;
     m_sortColumn = column;
     m_sortOrder = order;
+    reload();
+}
+
+void SqlListModel::clearSort()
+{
+    m_sortColumn = -1;
+    m_sortOrder = Qt::AscendingOrder;
     reload();
 }

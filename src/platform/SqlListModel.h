@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 
 // One column of a list: the field it shows (a fixed identifier from code), its title and how
 // its values are shown.
@@ -15,21 +16,37 @@ struct GridColumn
         Integer,
         Money,
         Ratio,
-        Float
+        Float,
+        Date // stored as text "yyyy-MM-dd" or "yyyy-MM-dd HH:mm:ss"
+    };
+    // What the footer row shows under the column, computed over the whole result.
+    enum class Footer
+    {
+        None,
+        Sum,
+        Count,
+        Static
     };
     QString field;
     QString title;
     Kind kind = Kind::Text;
     int width = 90;
-    bool sum = false; // the footer shows the column's sum over the whole result
+    Footer footer = Footer::None;
+    QString footerText; // the static footer text
 
     // The value as the list shows it: money "0.00", ratios as fractions, NULL as nothing.
     QString displayText(const QVariant& value) const;
+    bool isNumeric() const { return kind != Kind::Text && kind != Kind::Date; }
 
     static GridColumn text(const char* field, const char* title, int width = 90);
     static GridColumn integer(const char* field, const char* title, int width = 80);
     static GridColumn money(const char* field, const char* title, bool sum = false);
     static GridColumn number(const char* field, const char* title, int width = 90);
+    static GridColumn date(const char* field, const char* title, int width = 90);
+    // The same column with a footer: a sum, the row count, or a static text.
+    GridColumn withSum() const;
+    GridColumn withCount() const;
+    GridColumn withFooterText(const char* text) const;
 };
 
 // A list bound to a query. Rows are fetched in pages as the view scrolls, sorting re-runs the
@@ -45,20 +62,34 @@ public:
 
     explicit SqlListModel(QObject* parent = nullptr);
 
-    // `sql` selects at least the columns' fields; it has no order clause. Failures throw
-    // DatabaseError and leave the model empty.
-    void setQuery(const QString& sql, const QVariantList& values, const QList<GridColumn>& columns);
+    // `sql` selects at least the columns' fields; it has no order clause. `keyOrder` (fixed
+    // identifiers from code, e.g. the key column) orders the unsorted list and breaks ties of a
+    // sorted one; without it every column does. Failures throw DatabaseError and leave the
+    // model empty.
+    void setQuery(const QString& sql, const QVariantList& values, const QList<GridColumn>& columns,
+                  const QString& keyOrder = QString());
     void refresh();
 
     const QList<GridColumn>& columns() const { return m_columns; }
     // The query shown, for export of the whole result.
     const QString& sql() const { return m_sql; }
     const QVariantList& values() const { return m_values; }
+    // The order clause the rows are shown in (without "order by").
+    QString orderClause() const;
+    // Reads the whole result in the shown order, row by row, without keeping it; the callback
+    // returns false to stop. Failures throw DatabaseError.
+    void forEachRow(const std::function<bool(const QVariantList& row)>& f) const;
     // Re-titles a column (operator's layout).
     void setColumnTitle(int column, const QString& title)
     {
         m_columns[column].title = title;
         Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+    }
+    // Changes a column's footer (operator's layout); the sums follow at the next refresh.
+    void setColumnFooter(int column, GridColumn::Footer footer, const QString& text)
+    {
+        m_columns[column].footer = footer;
+        m_columns[column].footerText = text;
     }
     int columnOf(const QString& field) const;
     QVariant value(int row, const QString& field) const;
@@ -77,6 +108,8 @@ public:
     bool canFetchMore(const QModelIndex& parent) const override;
     void fetchMore(const QModelIndex& parent) override;
     void sort(int column, Qt::SortOrder order) override;
+    // Back to the designed order.
+    void clearSort();
 
 private:
     void reload();
@@ -85,6 +118,7 @@ private:
     QString m_sql;
     QVariantList m_values;
     QList<GridColumn> m_columns;
+    QString m_keyOrder;
     QList<QVariantList> m_rows;
     QVariantList m_sums;
     int m_total = 0;

@@ -25,18 +25,19 @@ QString logLine(const char* action, qint64 idbh, const QString& name)
 
 const QList<GridColumn>& UnitService::columns()
 {
-    static const QList<GridColumn> list{GridColumn::integer("idbh", "编号", 60),
-                                        GridColumn::text("dwmc", "单位名称", 160),
-                                        GridColumn::text("dwjc", "单位简称", 100),
-                                        GridColumn::text("dwdz", "单位地址", 160),
-                                        GridColumn::text("khyhmc", "开户银行名称", 120),
-                                        GridColumn::text("khyhzh", "开户银行帐号", 120),
-                                        GridColumn::text("fddbr", "法定代表人", 80),
-                                        GridColumn::text("frsfzhm", "法人身份证号", 130),
-                                        GridColumn::text("lxr", "联系人", 80),
-                                        GridColumn::text("lxdz", "联系地址", 160),
-                                        GridColumn::text("lxdh", "联系电话", 100),
-                                        GridColumn::text("bzxx", "备注信息", 160)};
+    static const QList<GridColumn> list{
+        GridColumn::integer("idbh", "编号", 60).withFooterText("合计："),
+        GridColumn::text("dwmc", "单位名称", 160).withCount(),
+        GridColumn::text("dwjc", "单位简称", 100),
+        GridColumn::text("dwdz", "单位地址", 160),
+        GridColumn::text("khyhmc", "开户银行名称", 120),
+        GridColumn::text("khyhzh", "开户银行帐号", 120),
+        GridColumn::text("fddbr", "法定代表人", 80),
+        GridColumn::text("frsfzhm", "法人身份证号", 130),
+        GridColumn::text("lxr", "联系人", 80),
+        GridColumn::text("lxdz", "联系地址", 160),
+        GridColumn::text("lxdh", "联系电话", 100),
+        GridColumn::text("bzxx", "备注信息", 160)};
     return list;
 }
 

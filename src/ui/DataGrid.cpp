@@ -1,46 +1,59 @@
 #include "ui/DataGrid.h"
 
 #include "app/DataFolder.h"
+#include "data/Clock.h"
 #include "data/Database.h"
 #include "platform/Prompter.h"
 #include "platform/SheetExport.h"
+#include "ui/GridHeader.h"
+#include "ui/TFrmExcelFileEdit.h"
+#include "ui/TFrmSetColumn.h"
 
-#include <QHeaderView>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 
-// Odd record numbers white, even ones lavender; a selected cell has the tooltip colour and red
-// text.
-class StripedDelegate : public QStyledItemDelegate
+// Paints each cell with the colours of the grid's style hook.
+class StyledCellDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    StyledCellDelegate(const DataGrid* grid, QObject* parent)
+        : QStyledItemDelegate(parent), m_grid(grid)
+    {
+    }
     void paint(QPainter* p, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
     {
         QStyleOptionViewItem o = option;
         initStyleOption(&o, index);
         const bool selected = o.state & QStyle::State_Selected;
-        const QColor back = selected               ? o.palette.color(QPalette::ToolTipBase)
-                            : index.row() % 2 == 0 ? QColor(Qt::white)
-                                                   : QColor(244, 241, 255);
-        p->fillRect(o.rect, back);
+        const DataGrid::CellColours c = m_grid->cellStyle()(index, selected, o.palette);
+        p->fillRect(o.rect, c.background);
         o.state &= ~QStyle::State_Selected;
-        o.backgroundBrush = back;
-        o.palette.setColor(QPalette::Text, selected ? QColor(Qt::red) : QColor(Qt::black));
+        o.backgroundBrush = c.background;
+        o.palette.setColor(QPalette::Text, c.text);
         QStyledItemDelegate::paint(p, o, index);
     }
+
+private:
+    const DataGrid* m_grid;
 };
 
-// The footer row under the list, its cells aligned with the columns above.
+// The footer row under the list, its cells aligned with the columns above (frozen ones stay
+// in place).
 class FooterBar : public QWidget
 {
 public:
-    FooterBar(DataGrid* grid, QTableView* view) : QWidget(grid), m_grid(grid), m_view(view)
+    FooterBar(DataGrid* grid) : QWidget(grid), m_grid(grid)
     {
         setFixedHeight(fontMetrics().height() + 8);
     }
@@ -50,76 +63,212 @@ protected:
     {
         QPainter p(this);
         p.fillRect(rect(), QColor(236, 236, 236));
-        QHeaderView* h = m_view->horizontalHeader();
+        const QTableView* view = m_grid->view();
+        const QTableView* frozen = m_grid->frozenView();
+        const QHeaderView* h = view->horizontalHeader();
         const int offset =
-            m_view->verticalHeader()->isVisible() ? m_view->verticalHeader()->width() : 0;
+            (view->verticalHeader()->isVisible() ? view->verticalHeader()->width() : 0) +
+            view->frameWidth();
+        auto cell = [&](int c, int x) {
+            const QRect r(x, 0, h->sectionSize(c), height());
+            p.setPen(QColor(200, 200, 200));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            p.setPen(Qt::black);
+            const bool right = m_grid->model()->columns().at(c).isNumeric();
+            p.drawText(r.adjusted(4, 0, -4, 0),
+                       Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft),
+                       m_grid->footerText(c));
+        };
+        QList<int> frozenColumns;
         for (int c = 0; c < m_grid->model()->columnCount(); ++c) {
             if (h->isSectionHidden(c))
                 continue;
-            const QRect cell(offset + h->sectionViewportPosition(c) + m_view->frameWidth(), 0,
-                             h->sectionSize(c), height());
-            p.setPen(QColor(200, 200, 200));
-            p.drawRect(cell.adjusted(0, 0, -1, -1));
-            p.setPen(Qt::black);
-            const bool text = m_grid->model()->columns().at(c).kind == GridColumn::Kind::Text;
-            p.drawText(cell.adjusted(4, 0, -4, 0),
-                       Qt::AlignVCenter | (text ? Qt::AlignLeft : Qt::AlignRight),
-                       m_grid->footerText(c));
+            if (frozen && frozen->isVisible() && !frozen->isColumnHidden(c)) {
+                frozenColumns << c;
+                continue;
+            }
+            cell(c, offset + h->sectionViewportPosition(c));
+        }
+        for (int c : frozenColumns) {
+            p.fillRect(QRect(offset + frozen->horizontalHeader()->sectionViewportPosition(c), 0,
+                             h->sectionSize(c), height()),
+                       QColor(236, 236, 236));
+            cell(c, offset + frozen->horizontalHeader()->sectionViewportPosition(c));
         }
     }
 
 private:
     DataGrid* m_grid;
-    QTableView* m_view;
 };
 
-DataGrid::DataGrid(QWidget* parent) : QWidget(parent)
+namespace {
+int footerTypeOf(GridColumn::Footer f)
 {
+    switch (f) {
+    case GridColumn::Footer::Sum:
+        return 1;
+    case GridColumn::Footer::Count:
+        return 3;
+    case GridColumn::Footer::Static:
+        return 5;
+    case GridColumn::Footer::None:
+        break;
+    }
+    return 0;
+}
+
+GridColumn::Footer footerFromType(int type)
+{
+    switch (type) {
+    case 1:
+        return GridColumn::Footer::Sum;
+    case 3:
+        return GridColumn::Footer::Count;
+    case 5:
+        return GridColumn::Footer::Static;
+    default:
+        return GridColumn::Footer::None;
+    }
+}
+
+void setUpView(QTableView* v, const DataGrid* grid)
+{
+    v->setItemDelegate(new StyledCellDelegate(grid, v));
+    v->setSelectionBehavior(QAbstractItemView::SelectRows);
+    v->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->verticalHeader()->setDefaultSectionSize(v->fontMetrics().height() + 6);
+    v->horizontalHeader()->setSectionsClickable(true);
+    v->horizontalHeader()->setSortIndicatorShown(true);
+}
+} // namespace
+
+DataGrid::CellColours DataGrid::stripedCell(const QModelIndex& index, bool selected,
+                                            const QPalette& palette)
+{
+    if (selected)
+        return {palette.color(QPalette::ToolTipBase), QColor(Qt::red)};
+    // record numbers count from 1: the first row is odd, white
+    return {index.row() % 2 == 0 ? QColor(Qt::white) : QColor(244, 241, 255), QColor(Qt::black)};
+}
+
+DataGrid::DataGrid(QWidget* parent) : QWidget(parent), m_cellStyle(&DataGrid::stripedCell)
+{
+    setObjectName(QStringLiteral("DBGridEh1"));
     m_model = new SqlListModel(this);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("DBGridEh1"));
+    m_header = new GridHeader(m_view);
+    m_view->setHorizontalHeader(m_header);
     m_view->setModel(m_model);
-    m_view->setItemDelegate(new StripedDelegate(m_view));
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    m_view->horizontalHeader()->setSectionsMovable(true);
-    m_view->horizontalHeader()->setSectionsClickable(true);
-    m_view->horizontalHeader()->setSortIndicatorShown(true);
+    setUpView(m_view, this);
+    m_header->setSectionsMovable(true);
     m_view->installEventFilter(this);
-    m_footer = new FooterBar(this, m_view);
+    m_view->viewport()->installEventFilter(this);
+    m_header->viewport()->installEventFilter(this);
+    if (auto* corner = m_view->findChild<QAbstractButton*>())
+        corner->installEventFilter(this);
+    m_footer = new FooterBar(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_view);
     layout->addWidget(m_footer);
+    buildOptionsMenu();
 
-    connect(m_view->horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::sortByTitle);
+    connect(m_header, &QHeaderView::sectionClicked, this, &DataGrid::sortByTitle);
     connect(m_view, &QTableView::doubleClicked, this,
             [this](const QModelIndex& i) { Q_EMIT rowActivated(i.row()); });
-    auto repaintFooter = [this] { m_footer->update(); };
-    connect(m_view->horizontalHeader(), &QHeaderView::sectionResized, this, repaintFooter);
-    connect(m_view->horizontalHeader(), &QHeaderView::sectionMoved, this, repaintFooter);
-    connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, this, repaintFooter);
-    connect(m_model, &QAbstractItemModel::modelReset, this, repaintFooter);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& i) { Q_EMIT currentRowChanged(i.row()); });
+    auto columnsChanged = [this] {
+        syncFrozen();
+        m_footer->update();
+    };
+    connect(m_header, &QHeaderView::sectionResized, this, columnsChanged);
+    connect(m_header, &QHeaderView::sectionMoved, this, columnsChanged);
+    connect(m_view->horizontalScrollBar(), &QScrollBar::valueChanged, m_footer,
+            qOverload<>(&QWidget::update));
+    connect(m_model, &QAbstractItemModel::modelReset, m_footer, qOverload<>(&QWidget::update));
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this] {
+        updateTitleLevels();
+        syncFrozen();
+    });
+}
+
+void DataGrid::buildOptionsMenu()
+{
+    m_options = new QMenu(this);
+    m_options->setObjectName(QStringLiteral("OptionsMenu"));
+    auto entry = [this](const char* caption, std::function<void()> action) {
+        const QString text = QString::fromUtf8(caption);
+        QAction* a = m_options->addAction(text);
+        connect(a, &QAction::triggered, this, [this, text, action] { runMenuEntry(text, action); });
+        return a;
+    };
+    entry("打印表格", [this] {
+        try {
+            printPreview(printJob(window()->windowTitle(),
+                                  QStringLiteral("日期：") +
+                                      Clock::today().toString(QStringLiteral("yyyy-MM-dd"))));
+        } catch (const DatabaseError& e) {
+            ShowErrorBox(QStringLiteral("数据读取失败：") + e.text(), QStringLiteral("错误信息"));
+        }
+    });
+    m_options->addSeparator();
+    entry("恢复表格格式", [this] { restoreUserLayout(); });
+    QAction* save = entry("保存表格格式", [this] { saveUserLayout(); });
+    save->setObjectName(QStringLiteral("saveLayoutEntry"));
+    m_options->addSeparator();
+    entry("显示/隐藏列", [this] { showColumnDialog(); });
+    m_options->addSeparator();
+    entry("导出表格", [this] {
+        if (exportToSheet(window()->windowTitle()))
+            ShowInfo(QStringLiteral("导出EXCEL文件成功！"));
+        else
+            ShowInfo(QStringLiteral("导出EXCEL文件操作被用户取消或发生错误！"));
+    });
+}
+
+void DataGrid::runMenuEntry(const QString& caption, const std::function<void()>& action)
+{
+    action();
+    Q_EMIT menuAction(caption);
 }
 
 bool DataGrid::setQuery(const QString& sql, const QVariantList& values,
-                        const QList<GridColumn>& columns)
+                        const QList<GridColumn>& columns, const QString& keyOrder)
 {
+    const bool sameColumns = [&] {
+        if (columns.size() != m_model->columns().size())
+            return false;
+        for (int i = 0; i < columns.size(); ++i)
+            if (columns.at(i).field != m_model->columns().at(i).field)
+                return false;
+        return true;
+    }();
+    // A new search on the same columns keeps the operator's layout and titles.
+    QList<GridColumn> shown = columns;
+    if (sameColumns)
+        for (int i = 0; i < shown.size(); ++i) {
+            shown[i].title = m_model->columns().at(i).title;
+            shown[i].footer = m_model->columns().at(i).footer;
+            shown[i].footerText = m_model->columns().at(i).footerText;
+        }
     try {
-        m_model->setQuery(sql, values, columns);
+        m_model->setQuery(sql, values, shown, keyOrder);
     } catch (const DatabaseError& e) {
         ShowErrorBox(QStringLiteral("数据读取失败：") + e.text(), QStringLiteral("错误信息"));
         return false;
     }
-    for (int i = 0; i < columns.size(); ++i)
-        m_view->setColumnWidth(i, columns.at(i).width);
-    m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    connect(
-        m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-        [this](const QModelIndex& i) { Q_EMIT currentRowChanged(i.row()); }, Qt::UniqueConnection);
+    if (!sameColumns)
+        for (int i = 0; i < columns.size(); ++i)
+            m_view->setColumnWidth(i, columns.at(i).width);
+    updateTitleLevels();
+    syncFrozen();
+    m_header->setSortIndicator(-1, Qt::AscendingOrder);
+    if (m_frozen)
+        m_frozen->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     setCurrentRow(m_model->rowCount() > 0 ? 0 : -1);
     return true;
 }
@@ -161,57 +310,222 @@ QVariant DataGrid::currentValue(const QString& field) const
     return m_model->value(currentRow(), field);
 }
 
+void DataGrid::setCellStyle(CellStyle style)
+{
+    m_cellStyle = style ? std::move(style) : CellStyle(&DataGrid::stripedCell);
+    m_view->viewport()->update();
+    if (m_frozen)
+        m_frozen->viewport()->update();
+}
+
+void DataGrid::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    // a read-only grid keeps no per-user layout, so its entry is not offered
+    if (auto* save = m_options->findChild<QAction*>(QStringLiteral("saveLayoutEntry")))
+        save->setEnabled(!readOnly);
+}
+
 void DataGrid::sortByTitle(int column)
 {
-    if (m_model->totalRows() == 0)
-        return;
-    const bool ascendingNow =
-        m_model->sortColumn() == column && m_model->sortOrder() == Qt::AscendingOrder;
-    const Qt::SortOrder order = ascendingNow ? Qt::DescendingOrder : Qt::AscendingOrder;
-    try {
-        m_model->sort(column, order);
-    } catch (const DatabaseError& e) {
-        ShowErrorBox(QStringLiteral("数据读取失败：") + e.text(), QStringLiteral("错误信息"));
+    auto showMarker = [this] {
+        const int c = m_model->sortColumn();
+        m_header->setSortIndicator(c, m_model->sortOrder());
+        if (m_frozen)
+            m_frozen->horizontalHeader()->setSortIndicator(c, m_model->sortOrder());
+    };
+    if (m_model->sql().isEmpty() || m_model->totalRows() == 0 || column < 0) {
+        showMarker(); // the header may have flipped its marker on the click
         return;
     }
-    m_view->horizontalHeader()->setSortIndicator(column, order);
-    setCurrentRow(0);
+    const bool here = m_model->sortColumn() == column;
+    const bool ascending = here && m_model->sortOrder() == Qt::AscendingOrder;
+    try {
+        if (m_sortRule == SortRule::AscendingThenDescending || !here)
+            m_model->sort(column, ascending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        else if (ascending)
+            m_model->sort(column, Qt::DescendingOrder);
+        else
+            m_model->clearSort();
+    } catch (const DatabaseError& e) {
+        ShowErrorBox(QStringLiteral("数据读取失败：") + e.text(), QStringLiteral("错误信息"));
+    }
+    showMarker();
+    setCurrentRow(m_model->rowCount() > 0 ? 0 : -1);
 }
 
 QString DataGrid::footerText(int column) const
 {
-    if (column == 0)
-        return QStringLiteral("共 %1 条").arg(m_model->totalRows());
-    if (!m_model->columns().at(column).sum)
+    const QList<GridColumn>& columns = m_model->columns();
+    const bool anyFooter = std::any_of(columns.begin(), columns.end(), [](const GridColumn& c) {
+        return c.footer != GridColumn::Footer::None;
+    });
+    if (!anyFooter)
+        return column == 0 ? QStringLiteral("共 %1 条").arg(m_model->totalRows()) : QString();
+    const GridColumn& c = columns.at(column);
+    switch (c.footer) {
+    case GridColumn::Footer::None:
         return {};
-    return m_model->displayText(
-        column, m_model->footerSum(column).isNull() ? QVariant(0) : m_model->footerSum(column));
+    case GridColumn::Footer::Static:
+        return c.footerText;
+    case GridColumn::Footer::Count:
+        return QString::number(m_model->totalRows());
+    case GridColumn::Footer::Sum:
+        break;
+    }
+    const QVariant sum = m_model->footerSum(column);
+    return m_model->displayText(column, sum.isNull() ? QVariant(0) : sum);
 }
 
 bool DataGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && currentRow() >= 0) {
-            Q_EMIT rowActivated(currentRow());
+    const bool header = watched == m_header->viewport() ||
+                        (m_frozen && watched == m_frozen->horizontalHeader()->viewport());
+    const bool cells =
+        watched == m_view->viewport() || (m_frozen && watched == m_frozen->viewport());
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == m_view) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && currentRow() >= 0) {
+                Q_EMIT rowActivated(currentRow());
+                return true;
+            }
+        }
+        break;
+    case QEvent::MouseButtonRelease: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        const bool corner = qobject_cast<QAbstractButton*>(watched) &&
+                            watched->parent() == m_view && e->button() == Qt::LeftButton;
+        if ((header && e->button() == Qt::RightButton) || corner) {
+            // the options menu, only over an open result
+            if (!m_model->sql().isEmpty())
+                m_options->popup(e->globalPosition().toPoint());
+            return header;
+        }
+        break;
+    }
+    case QEvent::ContextMenu:
+        if (header)
+            return true; // the titles have the options menu instead
+        if (cells && m_chooser) {
+            rebuildChooser();
+            m_chooser->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;
         }
+        break;
+    case QEvent::Resize:
+        if (watched == m_view->viewport())
+            updateFrozenGeometry();
+        break;
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
+void DataGrid::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    updateFrozenGeometry();
+}
+
+void DataGrid::updateTitleLevels()
+{
+    bool two = false;
+    for (const GridColumn& c : m_model->columns())
+        two = two || c.title.contains(QLatin1Char('|'));
+    m_header->setTwoLevel(two);
+    if (m_frozen)
+        static_cast<GridHeader*>(m_frozen->horizontalHeader())->setTwoLevel(two);
+}
+
+void DataGrid::setFrozenColumns(int count)
+{
+    m_frozenCount = std::max(0, count);
+    if (m_frozenCount > 0 && !m_frozen) {
+        // An overlay view over the left part of the list showing the leading columns; it
+        // shares the model and the selection, and scrolls vertically with the list.
+        m_frozen = new QTableView(m_view);
+        m_frozen->setObjectName(QStringLiteral("frozenColumns"));
+        m_frozen->setHorizontalHeader(new GridHeader(m_frozen));
+        m_frozen->setModel(m_model);
+        m_frozen->setSelectionModel(m_view->selectionModel());
+        setUpView(m_frozen, this);
+        m_frozen->verticalHeader()->hide();
+        m_frozen->setFocusPolicy(Qt::NoFocus);
+        m_frozen->setFrameShape(QFrame::NoFrame);
+        m_frozen->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_frozen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_view->viewport()->stackUnder(m_frozen);
+        m_frozen->viewport()->installEventFilter(this);
+        m_frozen->horizontalHeader()->viewport()->installEventFilter(this);
+        connect(m_frozen->verticalScrollBar(), &QScrollBar::valueChanged,
+                m_view->verticalScrollBar(), &QScrollBar::setValue);
+        connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged,
+                m_frozen->verticalScrollBar(), &QScrollBar::setValue);
+        connect(m_frozen->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                &DataGrid::sortByTitle);
+        connect(m_frozen, &QTableView::doubleClicked, this,
+                [this](const QModelIndex& i) { Q_EMIT rowActivated(i.row()); });
+        connect(m_header, &QHeaderView::geometriesChanged, this, &DataGrid::updateFrozenGeometry);
+        updateTitleLevels();
+    }
+    syncFrozen();
+    m_footer->update();
+}
+
+void DataGrid::syncFrozen()
+{
+    if (!m_frozen)
+        return;
+    QHeaderView* fh = m_frozen->horizontalHeader();
+    int shown = 0;
+    for (int v = 0; v < m_header->count(); ++v) {
+        const int l = m_header->logicalIndex(v);
+        if (fh->visualIndex(l) != v)
+            fh->moveSection(fh->visualIndex(l), v);
+        const bool frozen = !m_header->isSectionHidden(l) && shown < m_frozenCount;
+        if (frozen) {
+            ++shown;
+            m_frozen->setColumnWidth(l, m_header->sectionSize(l));
+        }
+        m_frozen->setColumnHidden(l, !frozen);
+    }
+    m_frozen->setVisible(m_frozenCount > 0 && shown > 0);
+    updateFrozenGeometry();
+}
+
+void DataGrid::updateFrozenGeometry()
+{
+    if (!m_frozen)
+        return;
+    int width = 0;
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        if (!m_frozen->isColumnHidden(c))
+            width += m_header->sectionSize(c);
+    m_frozen->horizontalHeader()->setFixedHeight(m_header->height());
+    m_frozen->setGeometry(m_view->verticalHeader()->width() + m_view->frameWidth(),
+                          m_view->frameWidth(), width,
+                          m_view->viewport()->height() + m_header->height());
+}
+
 QList<ColumnLayout> DataGrid::layout() const
 {
-    const QHeaderView* h = m_view->horizontalHeader();
     QList<ColumnLayout> out;
-    for (int v = 0; v < h->count(); ++v) {
-        const int i = h->logicalIndex(v);
+    for (int v = 0; v < m_header->count(); ++v) {
+        const int i = m_header->logicalIndex(v);
         const GridColumn& c = m_model->columns().at(i);
         ColumnLayout l;
         l.field = c.field;
-        l.title = m_model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
-        l.visible = !h->isSectionHidden(i);
-        l.width = l.visible ? h->sectionSize(i) : c.width;
+        l.title = c.title;
+        l.visible = !m_header->isSectionHidden(i);
+        l.width = l.visible ? m_header->sectionSize(i) : c.width;
+        l.footerType = footerTypeOf(c.footer);
+        l.footerField = c.footer == GridColumn::Footer::Sum ? c.field : QString();
+        l.footerValue = c.footer == GridColumn::Footer::Static ? c.footerText : QString();
+        l.footerAlign = c.isNumeric() ? 1 : 0;
+        l.readOnly = m_readOnly;
         out << l;
     }
     return out;
@@ -228,17 +542,30 @@ void DataGrid::applyLayout(const QList<ColumnLayout>& stored)
         designed << l;
     }
     const QList<ColumnLayout> merged = LayoutStore::merge(designed, stored);
-    QHeaderView* h = m_view->horizontalHeader();
     for (int v = 0; v < merged.size(); ++v) {
         const ColumnLayout& l = merged.at(v);
         const int i = m_model->columnOf(l.field);
         if (i < 0)
             continue;
-        h->moveSection(h->visualIndex(i), v);
+        m_header->moveSection(m_header->visualIndex(i), v);
         m_view->setColumnWidth(i, l.width);
         m_view->setColumnHidden(i, !l.visible);
         m_model->setColumnTitle(i, l.title);
     }
+    syncFrozen();
+    m_footer->update();
+}
+
+void DataGrid::setColumnVisible(int column, bool visible)
+{
+    m_view->setColumnHidden(column, !visible);
+    syncFrozen();
+    m_footer->update();
+}
+
+void DataGrid::setColumnTitle(int column, const QString& title)
+{
+    m_model->setColumnTitle(column, title);
 }
 
 void DataGrid::restoreLayout(const QString& fileName, const QString& section)
@@ -252,18 +579,87 @@ bool DataGrid::saveLayout(const QString& fileName, const QString& section) const
     return LayoutStore::writeSection(DataFolder::filePath(fileName), section, layout());
 }
 
+void DataGrid::prepareColumns(const QString& fileName, const QString& section)
+{
+    restoreLayout(fileName, section);
+    if (!m_chooser) {
+        m_chooser = new QMenu(this);
+        m_chooser->setObjectName(QStringLiteral("pmField"));
+    }
+    rebuildChooser();
+}
+
+void DataGrid::rebuildChooser()
+{
+    m_chooser->clear();
+    // one ticked item per visible column, in the order shown
+    for (int v = 0; v < m_header->count(); ++v) {
+        const int i = m_header->logicalIndex(v);
+        QAction* a = m_chooser->addAction(m_model->columns().at(i).title);
+        a->setCheckable(true);
+        a->setChecked(!m_header->isSectionHidden(i));
+        connect(a, &QAction::toggled, this, [this, i](bool on) { setColumnVisible(i, on); });
+    }
+}
+
+QString DataGrid::gridKey() const
+{
+    const QWidget* form = window();
+    if (form && form != this)
+        return QString::fromLatin1(form->metaObject()->className()) + objectName();
+    return (parentWidget() ? parentWidget()->objectName() : QString()) + objectName();
+}
+
+bool DataGrid::saveUserLayout()
+{
+    if (m_readOnly)
+        return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = LayoutStore::writeUser(gridKey(), layout());
+    QApplication::restoreOverrideCursor();
+    return ok;
+}
+
+bool DataGrid::restoreUserLayout()
+{
+    auto stored = LayoutStore::readUser(gridKey());
+    if (!stored)
+        return false;
+    const int widest = m_view->width() - 6;
+    for (ColumnLayout& c : *stored)
+        if (widest > 0 && c.width > widest)
+            c.width = widest;
+    applyLayout(*stored);
+    // Footers: numeric columns become sums unless excluded, the others take the stored footer.
+    for (const ColumnLayout& s : *stored) {
+        const int i = m_model->columnOf(s.field);
+        if (i < 0)
+            continue;
+        const GridColumn& c = m_model->columns().at(i);
+        if (c.isNumeric() && !m_sumExcluded.contains(c.field, Qt::CaseInsensitive))
+            m_model->setColumnFooter(i, GridColumn::Footer::Sum, QString());
+        else
+            m_model->setColumnFooter(i, footerFromType(s.footerType), s.footerValue);
+    }
+    refresh();
+    return true;
+}
+
+void DataGrid::showColumnDialog()
+{
+    TFrmSetColumn dialog(this);
+    dialog.exec();
+}
+
 bool DataGrid::exportTo(const QString& path, QString* error) const
 {
     QList<GridColumn> columns;
     QList<int> at;
-    const QHeaderView* h = m_view->horizontalHeader();
-    for (int v = 0; v < h->count(); ++v) {
-        const int i = h->logicalIndex(v);
-        if (h->isSectionHidden(i))
+    for (int v = 0; v < m_header->count(); ++v) {
+        const int i = m_header->logicalIndex(v);
+        if (m_header->isSectionHidden(i))
             continue;
-        GridColumn c = m_model->columns().at(i);
-        c.title = m_model->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
-        columns << c;
+        columns << m_model->columns().at(i);
         at << i;
     }
     QModelIndexList selected = m_view->selectionModel()->selectedRows();
@@ -284,10 +680,52 @@ bool DataGrid::exportTo(const QString& path, QString* error) const
             },
             error);
     }
-    QString order;
-    if (m_model->sortColumn() >= 0)
-        order = m_model->columns().at(m_model->sortColumn()).field +
-                (m_model->sortOrder() == Qt::DescendingOrder ? QStringLiteral(" desc")
-                                                             : QStringLiteral(""));
-    return SheetExport::writeQuery(path, m_model->sql(), m_model->values(), columns, order, error);
+    return SheetExport::writeQuery(path, m_model->sql(), m_model->values(), columns,
+                                   m_model->orderClause(), error);
+}
+
+bool DataGrid::exportToSheet(const QString& defaultName, QString* error)
+{
+    const auto path = AskExportFile(defaultName, this);
+    if (!path || m_model->totalRows() == 0)
+        return false;
+    return exportTo(*path, error);
+}
+
+ListPrintJob DataGrid::printJob(const QString& heading, const QString& operatorLine,
+                                ListPrintJob::Style style) const
+{
+    ListPrintJob job;
+    job.style = style;
+    job.heading = heading;
+    job.operatorLine = operatorLine;
+    QList<int> at;
+    for (int v = 0; v < m_header->count(); ++v) {
+        const int i = m_header->logicalIndex(v);
+        if (m_header->isSectionHidden(i))
+            continue;
+        GridColumn c = m_model->columns().at(i);
+        c.width = m_header->sectionSize(i);
+        job.columns << c;
+        at << i;
+    }
+    if (m_model->sql().isEmpty())
+        return job;
+    m_model->forEachRow([&](const QVariantList& row) {
+        QStringList cells;
+        for (int i : at)
+            cells << m_model->displayText(i, row.value(i));
+        job.rows << cells;
+        return true;
+    });
+    return job;
+}
+
+void DataGrid::printPreview(const ListPrintJob& job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&job](QPrinter* p) { ListPrint::print(job, *p); });
+    preview.exec();
 }

@@ -20,7 +20,7 @@ private Q_SLOTS:
 namespace {
 const QList<GridColumn> Columns{GridColumn::integer("idbh", "编号"), GridColumn::text("xm", "姓名"),
                                 GridColumn::money("mzlj", "门诊报销累计", true),
-                                GridColumn::text("cssj", "出生日期")};
+                                GridColumn::date("cssj", "出生日期")};
 
 void fill(int n)
 {

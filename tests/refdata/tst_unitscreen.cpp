@@ -1,16 +1,28 @@
 #include "app/DataFolder.h"
+#include "app/OperatorContext.h"
+#include "data/Clock.h"
 #include "refdata/ui/TFrmSjlrDwxx.h"
 #include "refdata/ui/TdwFrm.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestDatabase.h"
 #include "ui/DataGrid.h"
+#include "ui/TFrmExcelFileEdit.h"
+#include "ui/TMyStatusBar.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
 
 class TestUnitScreen : public QObject
 {
@@ -20,7 +32,31 @@ private Q_SLOTS:
     void searchMessages();
     void editorAddsThreeThenEdits();
     void deleteByTheRowKey();
+    void addAndEditThroughTheScreen();
+    void editorNavigatesAndAsksAboutChanges_data();
+    void editorNavigatesAndAsksAboutChanges();
+    void screenLayoutAndPrint();
 };
+
+namespace {
+// Runs `f` on the modal dialog the next exec() opens.
+void onNextModal(std::function<void(QWidget*)> f)
+{
+    QTimer::singleShot(0, [f] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        f(modal);
+    });
+}
+
+void addUnits(int n)
+{
+    RunScratchSql(QStringLiteral("delete from grxx"));
+    RunScratchSql(QStringLiteral("delete from dwxx"));
+    for (int i = 1; i <= n; ++i)
+        UnitService::add({0, QStringLiteral("单位%1").arg(i), QStringLiteral("简%1").arg(i)});
+}
+} // namespace
 
 void TestUnitScreen::searchMessages_data()
 {
@@ -122,6 +158,164 @@ void TestUnitScreen::deleteByTheRowKey()
     QCOMPARE(prompter.texts().last(), QStringLiteral("显示格式保存成功！"));
     TdwFrm again;
     QCOMPARE(again.grid()->layout().at(0).field, QStringLiteral("dwmc"));
+}
+
+void TestUnitScreen::addAndEditThroughTheScreen()
+{
+    QUENLO_INSTALLED_DB(db);
+    QTemporaryDir dir;
+    DataFolder::setCurrent(dir.path());
+    addUnits(3);
+    ScriptedPrompter prompter;
+    TdwFrm screen;
+    // three units in one opening of the editor, then "关闭"; the list is reloaded
+    onNextModal([](QWidget* w) {
+        auto* editor = qobject_cast<TFrmSjlrDwxx*>(w);
+        QVERIFY(editor);
+        for (int i = 1; i <= 3; ++i) {
+            editor->edit(QStringLiteral("dwmc"))->setText(QStringLiteral("新单位%1").arg(i));
+            editor->edit(QStringLiteral("dwjc"))->setText(QStringLiteral("新%1").arg(i));
+            QVERIFY(editor->save());
+        }
+        for (auto* b : editor->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("关闭"))
+                b->click();
+    });
+    screen.addUnits();
+    QCOMPARE(screen.grid()->model()->totalRows(), 6);
+    QCOMPARE(QueryScalar(QStringLiteral("select count(*) from czrz where cz like ?"),
+                         {QStringLiteral("单位信息　增加%")})
+                 .toInt(),
+             6);
+    // editing the second row returns to it after the reload
+    screen.grid()->setCurrentRow(1);
+    const qint64 id = screen.grid()->currentValue(QStringLiteral("idbh")).toLongLong();
+    onNextModal([](QWidget* w) {
+        auto* editor = qobject_cast<TFrmSjlrDwxx*>(w);
+        QVERIFY(editor);
+        QCOMPARE(editor->edit(QStringLiteral("dwmc"))->text(), QStringLiteral("单位2"));
+        editor->edit(QStringLiteral("lxr"))->setText(QStringLiteral("王"));
+        QVERIFY(editor->save());
+        editor->reject();
+    });
+    screen.editUnit();
+    QCOMPARE(screen.grid()->currentRow(), 1);
+    QCOMPARE(screen.grid()->currentValue(QStringLiteral("lxr")).toString(), QStringLiteral("王"));
+    QCOMPARE(screen.grid()->currentValue(QStringLiteral("idbh")).toLongLong(), id);
+    QCOMPARE(prompter.texts().last(), QStringLiteral("数据保存成功！"));
+}
+
+void TestUnitScreen::editorNavigatesAndAsksAboutChanges_data()
+{
+    QTest::addColumn<int>("answer"); // 0 no question expected
+    QTest::addColumn<bool>("moved");
+    QTest::addColumn<QString>("stored"); // lxr of the first unit afterwards
+    QTest::newRow("unchanged: moves without asking") << 0 << true << "";
+    QTest::newRow("changed, yes: saves and moves") << int(PromptButton::Yes) << true << "赵";
+    QTest::newRow("changed, no: drops and moves") << int(PromptButton::No) << true << "";
+    QTest::newRow("changed, cancel: stays") << int(PromptButton::Cancel) << false << "";
+}
+
+void TestUnitScreen::editorNavigatesAndAsksAboutChanges()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, moved);
+    QFETCH(QString, stored);
+    QUENLO_INSTALLED_DB(db);
+    QTemporaryDir dir;
+    DataFolder::setCurrent(dir.path());
+    addUnits(3);
+    ScriptedPrompter prompter;
+    TdwFrm screen;
+    screen.grid()->setCurrentRow(0);
+    const qint64 first = screen.grid()->currentValue(QStringLiteral("idbh")).toLongLong();
+    TFrmSjlrDwxx editor(first, screen.grid());
+    QCOMPARE(editor.navigatorButton(TFrmSjlrDwxx::Move::Next)->toolTip(), QStringLiteral("下一条"));
+    if (answer) {
+        editor.edit(QStringLiteral("lxr"))->setText(QStringLiteral("赵"));
+        prompter.queueAnswer(PromptButton(answer));
+    }
+    editor.navigatorButton(TFrmSjlrDwxx::Move::Next)->click();
+    QCOMPARE(prompter.texts().contains(QStringLiteral("当前正在编辑的数据还未存盘，现在保存吗？")),
+             answer != 0);
+    QCOMPARE(editor.currentId() != first, moved);
+    QCOMPARE(UnitService::load(first)->lxr, stored);
+    if (!moved) {
+        // undo puts back the shown unit; closing then asks nothing
+        editor.undo();
+        QVERIFY(!editor.isModified());
+        prompter.clear();
+        editor.reject();
+        QVERIFY(prompter.texts().isEmpty());
+        return;
+    }
+    editor.navigatorButton(TFrmSjlrDwxx::Move::Last)->click();
+    QCOMPARE(editor.edit(QStringLiteral("dwmc"))->text(), QStringLiteral("单位3"));
+    editor.navigatorButton(TFrmSjlrDwxx::Move::First)->click();
+    QCOMPARE(editor.currentId(), first);
+    QCOMPARE(screen.grid()->currentRow(), 0);
+}
+
+void TestUnitScreen::screenLayoutAndPrint()
+{
+    QUENLO_INSTALLED_DB(db);
+    QTemporaryDir dir;
+    DataFolder::setCurrent(dir.path());
+    Clock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(9, 30)));
+    addUnits(2);
+    ScriptedPrompter prompter;
+    TdwFrm screen;
+    DataGrid* grid = screen.grid();
+    QCOMPARE(grid->frozenColumns(), 3);
+    QVERIFY(grid->isReadOnly());
+    QCOMPARE(grid->footerText(0), QStringLiteral("合计："));
+    QCOMPARE(grid->footerText(1), QStringLiteral("2"));
+    const QList<QLabel*> panels = screen.statusBar()->findChildren<QLabel*>();
+    QCOMPARE(panels.at(0)->text(), QStringLiteral("提示信息："));
+    QCOMPARE(panels.at(0)->width(), 100);
+    QCOMPARE(screen.statusBar()->findChild<QProgressBar*>()->value(), 0);
+
+    // hide the short name through the column chooser, save, reopen: still hidden
+    QMenu* chooser = grid->columnChooser();
+    QVERIFY(chooser);
+    QCOMPARE(chooser->actions().at(2)->text(), QStringLiteral("单位简称"));
+    chooser->actions().at(2)->trigger();
+    screen.saveLayout();
+    QCOMPARE(prompter.texts().last(), QStringLiteral("显示格式保存成功！"));
+    TdwFrm again;
+    QVERIFY(again.grid()->view()->isColumnHidden(2));
+    QVERIFY(!again.grid()->columnChooser()->actions().at(2)->isChecked());
+
+    const ListPrintJob job = again.printJob();
+    QCOMPARE(job.heading, OperatorContext::current().organizationName + QStringLiteral("单位信息"));
+    QCOMPARE(job.operatorLine, QStringLiteral("操作员：") +
+                                   OperatorContext::current().operatorName +
+                                   QStringLiteral("   日期：2026-12-11"));
+    QCOMPARE(job.columns.size(), 11); // the hidden column is not printed
+    QCOMPARE(job.rows.size(), 2);
+    QCOMPARE(job.rows.at(1).at(1), QStringLiteral("单位2"));
+
+    // export through the options menu: the visible columns, every row
+    QTemporaryDir out;
+    onNextModal([&out](QWidget* w) {
+        auto* ask = qobject_cast<TFrmExcelFileEdit*>(w);
+        QVERIFY(ask);
+        QCOMPARE(ask->nameEdit()->text(), QStringLiteral("单位信息"));
+        ask->folderEdit()->setText(out.path() + QLatin1Char('/'));
+        ask->okButton()->click();
+    });
+    again.grid()->optionsMenu()->actions().last()->trigger();
+    QCOMPARE(prompter.texts().last(), QStringLiteral("导出EXCEL文件成功！"));
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-p"), out.filePath(QStringLiteral("单位信息.xlsx")),
+                 QStringLiteral("xl/worksheets/sheet1.xml")});
+    QVERIFY(unzip.waitForFinished());
+    const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
+    QVERIFY(xml.contains(QStringLiteral("<dimension ref=\"A1:K3\"/>")));
+    QVERIFY(xml.contains(QStringLiteral("<t>单位2</t>")));
+    QVERIFY(!xml.contains(QStringLiteral("<t>单位简称</t>")));
+    Clock::install(nullptr);
 }
 
 QTEST_MAIN(TestUnitScreen)

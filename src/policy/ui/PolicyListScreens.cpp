@@ -131,12 +131,14 @@ TNdxtcs::TNdxtcs(QWidget* parent) : QDialog(parent)
 
 void TNdxtcs::showEvent(QShowEvent* event)
 {
-    // always fresh when shown
+    // always fresh when shown; titles sort ascending, then descending
+    m_grid->setSortRule(DataGrid::SortRule::AscendingThenDescending);
     m_grid->setQuery(YearParameterService::listSql(), {},
                      {GridColumn::integer("xtnd", "系统年度"),
                       GridColumn::number("mzzfxe", "门诊支付限额", 110),
                       GridColumn::number("zyzfxe", "住院支付限额", 110),
-                      GridColumn::number("mzbl", "门诊报销比例", 110)});
+                      GridColumn::number("mzbl", "门诊报销比例", 110)},
+                     QStringLiteral("xtnd"));
     QDialog::showEvent(event);
 }
 
@@ -191,7 +193,8 @@ void TfrmQfbz::showEvent(QShowEvent* event)
     m_type->setCurrentIndex(0);
     m_grid->setQuery(DeductibleService::listSql(), {},
                      {GridColumn::integer("bh", "编号", 60), GridColumn::text("fylx", "费用类型"),
-                      GridColumn::integer("qfbz", "起付标准")});
+                      GridColumn::integer("qfbz", "起付标准")},
+                     QStringLiteral("bh"));
     QDialog::showEvent(event);
 }
 
@@ -245,7 +248,8 @@ void Tfrmbxbl::showEvent(QShowEvent* event)
     m_type->setCurrentIndex(0);
     m_grid->setQuery(RatioBandService::listSql(), {},
                      {GridColumn::text("fylx", "费用类型"), GridColumn::integer("zfje", "医疗费用"),
-                      GridColumn::number("zfbl", "报销比例")});
+                      GridColumn::number("zfbl", "报销比例")},
+                     QStringLiteral("fylx, zfje"));
     QDialog::showEvent(event);
 }
 

@@ -3,11 +3,15 @@
 #include "data/Database.h"
 #include "data/Schema.h"
 #include "platform/Prompter.h"
+#include "ui/DataGrid.h"
+#include "ui/EnterToNextFilter.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 struct Field
@@ -25,9 +29,11 @@ const Field Fields[] = {{"dwjc", "单位简称：", &Unit::dwjc},
                         {"lxr", "联系人：", &Unit::lxr},
                         {"lxdh", "联系电话：", &Unit::lxdh},
                         {"lxdz", "联系地址：", &Unit::lxdz}};
+const QString Caption = QStringLiteral("提示信息");
 } // namespace
 
-TFrmSjlrDwxx::TFrmSjlrDwxx(qint64 idbh, QWidget* parent) : QDialog(parent)
+TFrmSjlrDwxx::TFrmSjlrDwxx(qint64 idbh, DataGrid* list, QWidget* parent)
+    : QDialog(parent), m_list(list)
 {
     setObjectName(QStringLiteral("TFrmSjlrDwxx"));
     setWindowTitle(QStringLiteral("单位详细信息"));
@@ -40,19 +46,50 @@ TFrmSjlrDwxx::TFrmSjlrDwxx(qint64 idbh, QWidget* parent) : QDialog(parent)
     for (const Field& f : Fields) {
         auto* e = new QLineEdit(this);
         const QString name = QString::fromLatin1(f.name);
+        e->setObjectName(name);
         if (const ColumnDef* c = table->column(name))
             e->setMaxLength(c->width);
         m_edits.insert(name, e);
         form->addRow(QString::fromUtf8(f.label), e);
     }
+    auto* navigator = new QHBoxLayout;
+    const struct
+    {
+        Move move;
+        const char* text;
+        const char* hint;
+    } moves[] = {{Move::First, "|<", "最前"},
+                 {Move::Previous, "<", "上一条"},
+                 {Move::Next, ">", "下一条"},
+                 {Move::Last, ">|", "最后"}};
+    for (const auto& m : moves) {
+        auto* b = new QToolButton(this);
+        b->setText(QString::fromLatin1(m.text));
+        b->setToolTip(QString::fromUtf8(m.hint));
+        b->setEnabled(list != nullptr);
+        navigator->addWidget(b);
+        m_navigator.insert(int(m.move), b);
+        const Move to = m.move;
+        connect(b, &QToolButton::clicked, this, [this, to] { move(to); });
+    }
+    navigator->addStretch();
+    form->addRow(QStringLiteral("数据导航："), navigator);
     auto* buttons = new QHBoxLayout;
     auto* saveButton = new QPushButton(QStringLiteral("保存"), this);
+    auto* undoButton = new QPushButton(QStringLiteral("撤消"), this);
     auto* closeButton = new QPushButton(QStringLiteral("关闭"), this);
-    buttons->addWidget(saveButton);
-    buttons->addWidget(closeButton);
+    for (QPushButton* b : {saveButton, undoButton, closeButton}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
     form->addRow(buttons);
     connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(undoButton, &QPushButton::clicked, this, &TFrmSjlrDwxx::undo);
+    connect(closeButton, &QPushButton::clicked, this, [this] {
+        show(m_unit); // the pending change is cancelled
+        reject();
+    });
+    EnterToNextFilter::install(this);
     if (idbh > 0)
         if (const auto u = UnitService::load(idbh))
             m_unit = *u;
@@ -67,28 +104,42 @@ void TFrmSjlrDwxx::show(const Unit& unit)
         m_edits.value(QString::fromLatin1(f.name))->setText(unit.*(f.member));
 }
 
+Unit TFrmSjlrDwxx::shownUnit() const
+{
+    Unit u = m_unit;
+    for (const Field& f : Fields)
+        u.*(f.member) = edit(QString::fromLatin1(f.name))->text();
+    return u;
+}
+
+bool TFrmSjlrDwxx::isModified() const
+{
+    const Unit u = shownUnit();
+    for (const Field& f : Fields)
+        if (u.*(f.member) != m_unit.*(f.member))
+            return true;
+    return false;
+}
+
 bool TFrmSjlrDwxx::save()
 {
-    const QString caption = QStringLiteral("提示信息");
     if (edit(QStringLiteral("dwmc"))->text().isEmpty() ||
         edit(QStringLiteral("dwjc"))->text().isEmpty()) {
-        ShowMessageBox(QStringLiteral("单位名称或单位简称不能为空！"), caption,
+        ShowMessageBox(QStringLiteral("单位名称或单位简称不能为空！"), Caption,
                        PromptIcon::Information);
         edit(QStringLiteral("dwmc"))->setFocus();
         return false;
     }
-    Unit u = m_unit;
-    for (const Field& f : Fields)
-        u.*(f.member) = edit(QString::fromLatin1(f.name))->text();
+    Unit u = shownUnit();
     if (u.idbh == 0) {
         try {
             u.idbh = UnitService::add(u);
         } catch (const DatabaseError& e) {
-            ShowMessageBox(QStringLiteral("数据保存失败,详细提示信息为：") + e.text(), caption,
+            ShowMessageBox(QStringLiteral("数据保存失败,详细提示信息为：") + e.text(), Caption,
                            PromptIcon::Information);
             return false;
         }
-        ShowMessageBox(QStringLiteral("单位添加成功！"), caption, PromptIcon::Information);
+        ShowMessageBox(QStringLiteral("单位添加成功！"), Caption, PromptIcon::Information);
         m_unit = Unit{}; // a new empty row for the next unit
         show(m_unit);
         edit(QStringLiteral("dwmc"))->setFocus();
@@ -97,11 +148,69 @@ bool TFrmSjlrDwxx::save()
     try {
         UnitService::edit(u);
     } catch (const DatabaseError& e) {
-        ShowMessageBox(QStringLiteral("数据保存失败, 详细提示信息为：") + e.text(), caption,
+        ShowMessageBox(QStringLiteral("数据保存失败, 详细提示信息为：") + e.text(), Caption,
                        PromptIcon::Information);
         return false;
     }
     m_unit = u;
-    ShowMessageBox(QStringLiteral("数据保存成功！"), caption, PromptIcon::Information);
+    ShowMessageBox(QStringLiteral("数据保存成功！"), Caption, PromptIcon::Information);
     return true;
+}
+
+void TFrmSjlrDwxx::undo()
+{
+    if (isModified())
+        show(m_unit);
+}
+
+bool TFrmSjlrDwxx::askAboutChanges()
+{
+    if (!isModified())
+        return true;
+    const PromptButton answer = ShowMessageBox(
+        QStringLiteral("当前正在编辑的数据还未存盘，现在保存吗？"), QStringLiteral("提示"),
+        PromptIcon::Question, PromptButton::Yes | PromptButton::No | PromptButton::Cancel);
+    if (answer == PromptButton::Cancel)
+        return false;
+    if (answer == PromptButton::Yes)
+        return save();
+    show(m_unit);
+    return true;
+}
+
+void TFrmSjlrDwxx::move(Move to)
+{
+    if (!m_list || m_list->model()->totalRows() == 0)
+        return;
+    // Moving on never stores or drops typed changes unasked.
+    if (!askAboutChanges())
+        return;
+    const int current = std::max(0, m_list->currentRow());
+    int row = current;
+    switch (to) {
+    case Move::First:
+        row = 0;
+        break;
+    case Move::Previous:
+        row = std::max(0, current - 1);
+        break;
+    case Move::Next:
+        row = std::min(m_list->model()->totalRows() - 1, current + 1);
+        break;
+    case Move::Last:
+        row = m_list->model()->totalRows() - 1;
+        break;
+    }
+    m_list->setCurrentRow(row);
+    if (const auto u = UnitService::load(m_list->currentValue(QStringLiteral("idbh")).toLongLong()))
+        m_unit = *u;
+    show(m_unit);
+}
+
+void TFrmSjlrDwxx::reject()
+{
+    AskCommitPendingWork();
+    if (!askAboutChanges())
+        return;
+    QDialog::reject();
 }

@@ -5,22 +5,48 @@
 #include <QDialog>
 #include <QMap>
 
+class DataGrid;
 class QLineEdit;
+class QToolButton;
 
-// The unit editor: adds units one after the other, or edits one unit.
+// The unit editor: adds units one after the other, or edits the units of the list, moving
+// through it with the navigator. Leaving a unit with unsaved changes asks first.
 class TFrmSjlrDwxx : public QDialog
 {
     Q_OBJECT
 public:
-    // idbh 0: a new unit.
-    explicit TFrmSjlrDwxx(qint64 idbh, QWidget* parent = nullptr);
+    enum class Move
+    {
+        First,
+        Previous,
+        Next,
+        Last
+    };
+    // idbh 0: a new unit. `list` is the unit list the navigator moves through (optional).
+    explicit TFrmSjlrDwxx(qint64 idbh, DataGrid* list = nullptr, QWidget* parent = nullptr);
     QLineEdit* edit(const QString& field) const { return m_edits.value(field); }
+    QToolButton* navigatorButton(Move move) const { return m_navigator.value(int(move)); }
+
     // Stores the shown unit; false when refused (messages shown).
     bool save();
+    // Puts back the values of the shown unit.
+    void undo();
+    // Moves to another unit of the list, asking first about unsaved changes.
+    void move(Move to);
     qint64 currentId() const { return m_unit.idbh; }
+    bool isInserting() const { return m_unit.idbh == 0; }
+    bool isModified() const;
+
+    // Every way of closing: the pending database work, then unsaved changes.
+    void reject() override;
 
 private:
     void show(const Unit& unit);
+    Unit shownUnit() const;
+    // Yes saves, No discards, Cancel stays: false to stay.
+    bool askAboutChanges();
     Unit m_unit;
+    DataGrid* m_list;
     QMap<QString, QLineEdit*> m_edits;
+    QMap<int, QToolButton*> m_navigator;
 };

@@ -8,14 +8,13 @@
 #include "refdata/UnitService.h"
 #include "refdata/ui/TFrmSjlrDwxx.h"
 #include "ui/DataGrid.h"
+#include "ui/TMyStatusBar.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -26,7 +25,8 @@ const QString Caption = QStringLiteral("提示信息");
 
 TdwFrm::TdwFrm(QWidget* parent)
     : QDialog(parent), m_grid(new DataGrid(this)), m_number(new QLineEdit(this)),
-      m_name(new QLineEdit(this))
+      m_name(new QLineEdit(this)), m_status(new TMyStatusBar(this)),
+      m_progress(new QProgressBar(this))
 {
     setObjectName(QStringLiteral("TdwFrm"));
     setWindowTitle(QStringLiteral("单位信息"));
@@ -38,9 +38,9 @@ TdwFrm::TdwFrm(QWidget* parent)
         toolbar->addWidget(b);
         connect(b, &QPushButton::clicked, this, slot);
     };
-    button("添加", &TdwFrm::addUnits);
-    button("修改", &TdwFrm::editUnit);
-    button("删除", &TdwFrm::deleteUnit);
+    button("添加", [this] { guarded([this] { addUnits(); }); });
+    button("修改", [this] { guarded([this] { editUnit(); }); });
+    button("删除", [this] { guarded([this] { deleteUnit(); }); });
     button("打印", &TdwFrm::print);
     button("保存格式", &TdwFrm::saveLayout);
     button("关闭", &QDialog::reject);
@@ -60,22 +60,39 @@ TdwFrm::TdwFrm(QWidget* parent)
     auto* all = new QPushButton(QStringLiteral("全部"), this);
     search->addWidget(all);
     layout->addLayout(search);
+    m_grid->setReadOnly(true);
+    m_grid->setFrozenColumns(3);
+    m_grid->setSumExcludedFields({QStringLiteral("idbh")});
     layout->addWidget(m_grid);
+    m_status->addPanel(QStringLiteral("提示信息："), 100);
+    m_status->addPanel(QString(), 300);
+    m_status->addPanel(QString(), 0);
+    m_progress->setValue(0);
+    m_status->setFillingControl(m_progress);
+    layout->addWidget(m_status);
     connect(byNumber, &QPushButton::clicked, this, &TdwFrm::searchByNumber);
     connect(byName, &QPushButton::clicked, this, &TdwFrm::searchByName);
     connect(all, &QPushButton::clicked, this, &TdwFrm::showAll);
-    connect(m_grid, &DataGrid::rowActivated, this, &TdwFrm::editUnit);
+    connect(m_grid, &DataGrid::rowActivated, this, [this] { guarded([this] { editUnit(); }); });
 
-    UnitService::logOpened();
     const auto q = UnitService::all();
     load(q.sql, q.values);
-    m_grid->restoreLayout(QStringLiteral("Grid.ini"), QStringLiteral("dwxx"));
+    UnitService::logOpened();
+    m_grid->prepareColumns(QStringLiteral("Grid.ini"), QStringLiteral("dwxx"));
 }
 
 void TdwFrm::load(const QString& sql, const QVariantList& values)
 {
-    m_grid->setQuery(sql, values, UnitService::columns());
-    m_grid->model()->sort(0, Qt::AscendingOrder);
+    m_grid->setQuery(sql, values, UnitService::columns(), QStringLiteral("idbh"));
+}
+
+void TdwFrm::guarded(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const DatabaseError&) {
+        ShowErrorBox(QStringLiteral("系统出错，请关闭此窗体！"), QStringLiteral("错误信息"));
+    }
 }
 
 void TdwFrm::searchByNumber()
@@ -114,7 +131,7 @@ void TdwFrm::showAll()
 
 void TdwFrm::addUnits()
 {
-    TFrmSjlrDwxx editor(0, this);
+    TFrmSjlrDwxx editor(0, m_grid, this);
     editor.exec();
     m_grid->refresh();
 }
@@ -124,7 +141,7 @@ void TdwFrm::editUnit()
     const int row = m_grid->currentRow();
     if (row < 0)
         return;
-    TFrmSjlrDwxx editor(m_grid->currentValue(QStringLiteral("idbh")).toLongLong(), this);
+    TFrmSjlrDwxx editor(m_grid->currentValue(QStringLiteral("idbh")).toLongLong(), m_grid, this);
     editor.exec();
     m_grid->refresh();
     m_grid->setCurrentRow(row);
@@ -137,20 +154,16 @@ void TdwFrm::deleteUnit()
     if (ShowMessageBox(QStringLiteral("是否删除选定的单位信息?"), Caption, PromptIcon::Question,
                        PromptButton::Ok | PromptButton::Cancel) != PromptButton::Ok)
         return;
-    try {
-        // The key of the current row, wherever the operator moved its column.
-        const qint64 id = m_grid->currentValue(QStringLiteral("idbh")).toLongLong();
-        if (UnitService::remove(id) == UnitService::DeleteResult::HasPersons) {
-            ShowMessageBox(
-                QStringLiteral(
-                    "该单位有人员信息，不能进行删除。请删除该单位所有人员后再重新进行操作！"),
-                Caption, PromptIcon::Question);
-            return;
-        }
-        m_grid->refresh();
-    } catch (const DatabaseError&) {
-        ShowErrorBox(QStringLiteral("系统出错，请关闭此窗体！"), QStringLiteral("错误信息"));
+    // The key of the current row, wherever the operator moved its column.
+    const qint64 id = m_grid->currentValue(QStringLiteral("idbh")).toLongLong();
+    if (UnitService::remove(id) == UnitService::DeleteResult::HasPersons) {
+        ShowMessageBox(
+            QStringLiteral(
+                "该单位有人员信息，不能进行删除。请删除该单位所有人员后再重新进行操作！"),
+            Caption, PromptIcon::Question);
+        return;
     }
+    m_grid->refresh();
 }
 
 void TdwFrm::saveLayout()
@@ -162,36 +175,17 @@ void TdwFrm::saveLayout()
                        PromptIcon::Information);
 }
 
+ListPrintJob TdwFrm::printJob() const
+{
+    return m_grid->printJob(
+        OperatorContext::current().organizationName + QStringLiteral("单位信息"),
+        QStringLiteral("操作员：") + OperatorContext::current().operatorName +
+            QStringLiteral("   日期：") + Clock::today().toString(QStringLiteral("yyyy-MM-dd")));
+}
+
 void TdwFrm::print()
 {
-    ListPrintJob job;
-    job.heading = OperatorContext::current().organizationName + QStringLiteral("单位信息");
-    job.operatorLine = QStringLiteral("操作员：") + OperatorContext::current().operatorName +
-                       QStringLiteral("   日期：") +
-                       Clock::now().toString(QStringLiteral("yyyy-MM-dd"));
-    SqlListModel* model = m_grid->model();
-    while (model->canFetchMore({}))
-        model->fetchMore({});
-    QList<int> at;
-    for (const ColumnLayout& l : m_grid->layout())
-        if (l.visible) {
-            const int i = model->columnOf(l.field);
-            GridColumn c = model->columns().at(i);
-            c.width = l.width;
-            job.columns << c;
-            at << i;
-        }
-    for (int r = 0; r < model->rowCount(); ++r) {
-        QStringList cells;
-        for (int i : at)
-            cells << model->index(r, i).data().toString();
-        job.rows << cells;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&job](QPrinter* p) { ListPrint::print(job, *p); });
-    preview.exec();
+    guarded([this] { m_grid->printPreview(printJob()); });
 }
 
 QDialog* createTdwFrm(QWidget* parent)
