@@ -80,8 +80,8 @@ bool TFrmTemplateEditDialog::prepareEditing()
     m_prepared = true;
     // Buttons come after the derived dialog's controls in the tab order.
     QWidget* last = nullptr;
-    for (QWidget* w : m_client->findChildren<QWidget*>())
-        if (w->window() == this && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (m_client->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
             last = w;
     if (last) {
         QWidget::setTabOrder(last, m_post);
