@@ -1,12 +1,17 @@
-// Opens the unit list on 100 000 units of a fresh SQLite file and exports it to .xlsx and
-// .csv through the list export; prints the times and file sizes.
+// Opens the units screen on 100 000 units of a fresh SQLite file, scrolls it, builds its print
+// and exports the list to .xlsx and .csv through the grid's export; prints the times and file
+// sizes. Run offscreen: QT_QPA_PLATFORM=offscreen build/bin/bench_units [rows]
 #include "BenchDatabase.h"
+#include "app/DataFolder.h"
 #include "data/Database.h"
-#include "platform/SheetExport.h"
-#include "platform/SqlListModel.h"
+#include "platform/ListPrint.h"
 #include "refdata/UnitService.h"
+#include "refdata/ui/TdwFrm.h"
+#include "ui/DataGrid.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QScrollBar>
+#include <QTableView>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -14,7 +19,7 @@
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
     if (!openBenchDatabase(dir))
@@ -39,19 +44,34 @@ int main(int argc, char** argv)
         tx.commit();
     }
     std::printf("insert %d units: %lld ms\n", rows, t.restart());
-    const auto list = UnitService::all();
-    SqlListModel model;
-    model.setQuery(list.sql, list.values, UnitService::columns());
-    std::printf("open the unit list (count and first page): %lld ms, %d rows\n", t.restart(),
-                model.totalRows());
+    DataFolder::setCurrent(dir.path());
+    t.restart();
+    auto* screen = new TdwFrm;
+    screen->show();
+    QApplication::processEvents();
+    std::printf("open the units screen (count, first page, layout, painted): %lld ms, %d rows\n",
+                t.restart(), screen->grid()->model()->totalRows());
+    QScrollBar* bar = screen->grid()->view()->verticalScrollBar();
+    for (int i = 0; i < 40; ++i) {
+        bar->setValue(bar->maximum());
+        QApplication::processEvents();
+    }
+    std::printf("scroll 40 times to the end: %lld ms, %d rows fetched\n", t.restart(),
+                screen->grid()->model()->rowCount());
+    screen->grid()->sortByTitle(1);
+    QApplication::processEvents();
+    std::printf("sort by the unit name: %lld ms\n", t.restart());
+    const ListPrintJob job = screen->printJob();
+    std::printf("build the print of every row: %lld ms, %lld rows\n", t.restart(),
+                qlonglong(job.rows.size()));
     for (const char* name : {"units.xlsx", "units.csv"}) {
         const QString path = dir.filePath(QString::fromLatin1(name));
         QString error;
         t.restart();
-        const bool ok = SheetExport::writeQuery(path, list.sql, list.values, UnitService::columns(),
-                                                QStringLiteral("idbh"), &error);
+        const bool ok = screen->grid()->exportTo(path, &error);
         std::printf("export %s: %lld ms, %s, %lld bytes\n", name, t.elapsed(),
                     ok ? "ok" : qPrintable(error), QFileInfo(path).size());
     }
+    delete screen;
     return 0;
 }

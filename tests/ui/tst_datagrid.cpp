@@ -158,8 +158,8 @@ void TestDataGrid::optionsMenuOpensOverTitlesOnly()
     QStringList captions;
     for (QAction* a : menu->actions())
         captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(captions,
-             (QStringList{"打印表格", "-", "恢复表格格式", "保存表格格式", "-", "显示/隐藏列"}));
+    QCOMPARE(captions, (QStringList{"打印表格", "-", "恢复表格格式", "保存表格格式", "-",
+                                    "显示/隐藏列", "-", "导出表格"}));
     if (where == QLatin1String("title"))
         QTest::mouseRelease(grid.view()->horizontalHeader()->viewport(), Qt::RightButton, {},
                             QPoint(20, 5));

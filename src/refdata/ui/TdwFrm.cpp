@@ -30,6 +30,7 @@ TdwFrm::TdwFrm(QWidget* parent)
 {
     setObjectName(QStringLiteral("TdwFrm"));
     setWindowTitle(QStringLiteral("单位信息"));
+    resize(960, 600);
     auto* layout = new QVBoxLayout(this);
     auto* toolbar = new QHBoxLayout;
     auto button = [&](const char* text, auto slot) {
@@ -66,7 +67,7 @@ TdwFrm::TdwFrm(QWidget* parent)
     layout->addWidget(m_grid);
     m_status->addPanel(QStringLiteral("提示信息："), 100);
     m_status->addPanel(QString(), 300);
-    m_status->addPanel(QString(), 0);
+    m_status->addPanel(QString(), 120);
     m_progress->setValue(0);
     m_status->setFillingControl(m_progress);
     layout->addWidget(m_status);
