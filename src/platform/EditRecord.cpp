@@ -37,7 +37,7 @@ bool EditRecord::isModified() const
     if (m_state == State::Browse)
         return false;
     for (const ColumnDef& c : m_table->columns)
-        if (!sameValue(m_values.value(c.name), m_before.value(c.name)))
+        if (!sameValue(m_values.value(c.name), m_start.value(c.name)))
             return true;
     return false;
 }
@@ -61,6 +61,7 @@ void EditRecord::load(const QVariantMap& values)
     for (const ColumnDef& c : m_table->columns)
         row.insert(c.name, values.value(c.name));
     m_before = row;
+    m_start = row;
     setState(State::Browse);
     replaceRow(row);
 }
@@ -75,6 +76,7 @@ void EditRecord::append()
             cancel();
     }
     m_before = m_values;
+    m_start = {}; // a new row is unchanged until a field is set
     setState(State::Insert);
     replaceRow({});
 }
@@ -84,6 +86,7 @@ void EditRecord::edit()
     if (m_state != State::Browse)
         return;
     m_before = m_values;
+    m_start = m_values;
     setState(State::Edit);
 }
 
@@ -102,6 +105,7 @@ void EditRecord::post()
     if (m_poster)
         m_poster(*this);
     m_before = m_values;
+    m_start = m_values;
     setState(State::Browse);
 }
 

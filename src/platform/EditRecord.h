@@ -66,6 +66,7 @@ private:
     const TableDef* m_table;
     State m_state = State::Browse;
     QVariantMap m_values;
-    QVariantMap m_before;
+    QVariantMap m_before; // the row cancel() puts back
+    QVariantMap m_start;  // the row as it was when the state began, for isModified()
     Poster m_poster;
 };

@@ -48,7 +48,8 @@ void RecordBinder::bind(QLineEdit* edit, const QString& field)
 {
     if (const int width = m_record->width(field); width > 0)
         edit->setMaxLength(width);
-    connect(edit, &QLineEdit::textEdited, this,
+    // every change of the text, typed or set by code, reaches the field
+    connect(edit, &QLineEdit::textChanged, this,
             [this, field](const QString& text) { store(field, text); });
     remember(edit, field);
 }

@@ -115,6 +115,12 @@ void TestUnitScreen::editorAddsThreeThenEdits()
                          {QStringLiteral("单位信息　增加%")})
                  .toInt(),
              3);
+    // undoing a half-typed new unit starts it again empty; the unit saved before is untouched
+    editor.edit(QStringLiteral("dwmc"))->setText(QStringLiteral("半"));
+    editor.undo();
+    QVERIFY(editor.isInserting());
+    QVERIFY(editor.edit(QStringLiteral("dwmc"))->text().isEmpty());
+    QVERIFY(!editor.isModified());
     const qint64 id = QueryScalar(QStringLiteral("select max(idbh) from dwxx")).toLongLong();
     TFrmSjlrDwxx change(id);
     QCOMPARE(change.edit(QStringLiteral("dwmc"))->text(), QStringLiteral("单位3"));

@@ -2,9 +2,11 @@
 
 #include "data/Database.h"
 #include "data/Schema.h"
+#include "platform/EditRecord.h"
 #include "platform/Prompter.h"
 #include "ui/DataGrid.h"
 #include "ui/EnterToNextFilter.h"
+#include "ui/RecordBinder.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -30,25 +32,53 @@ const Field Fields[] = {{"dwjc", "单位简称：", &Unit::dwjc},
                         {"lxdh", "联系电话：", &Unit::lxdh},
                         {"lxdz", "联系地址：", &Unit::lxdz}};
 const QString Caption = QStringLiteral("提示信息");
+
+Unit unitOf(const EditRecord& r)
+{
+    Unit u;
+    u.idbh = r.value(QStringLiteral("idbh")).toLongLong();
+    for (const Field& f : Fields)
+        u.*(f.member) = r.text(QString::fromLatin1(f.name));
+    u.frsfzhm = r.text(QStringLiteral("frsfzhm"));
+    u.bzxx = r.text(QStringLiteral("bzxx"));
+    return u;
+}
+
+QVariantMap rowOf(const Unit& u)
+{
+    QVariantMap row{{QStringLiteral("idbh"), u.idbh},
+                    {QStringLiteral("frsfzhm"), u.frsfzhm},
+                    {QStringLiteral("bzxx"), u.bzxx}};
+    for (const Field& f : Fields)
+        row.insert(QString::fromLatin1(f.name), u.*(f.member));
+    return row;
+}
 } // namespace
 
 TFrmSjlrDwxx::TFrmSjlrDwxx(qint64 idbh, DataGrid* list, QWidget* parent)
-    : QDialog(parent), m_list(list)
+    : QDialog(parent), m_record(new EditRecord(QStringLiteral("dwxx"), this)), m_list(list)
 {
+    // The unit service writes the row with its log line; a new unit gets its number.
+    m_record->setPoster([](EditRecord& r) {
+        if (r.state() == EditRecord::State::Insert)
+            r.setValue(QStringLiteral("idbh"), UnitService::add(unitOf(r)));
+        else
+            UnitService::edit(unitOf(r));
+    });
+    auto* binder = new RecordBinder(m_record, this);
     setObjectName(QStringLiteral("TFrmSjlrDwxx"));
     setWindowTitle(QStringLiteral("单位详细信息"));
     auto* form = new QFormLayout(this);
     auto* number = new QLineEdit(this);
     number->setEnabled(false);
     m_edits.insert(QStringLiteral("idbh"), number);
+    binder->bind(number, QStringLiteral("idbh"));
     form->addRow(QStringLiteral("单位编号："), number);
-    const TableDef* table = Schema::table(QStringLiteral("dwxx"));
     for (const Field& f : Fields) {
         auto* e = new QLineEdit(this);
         const QString name = QString::fromLatin1(f.name);
         e->setObjectName(name);
-        if (const ColumnDef* c = table->column(name))
-            e->setMaxLength(c->width);
+        binder->bind(e, name);
         m_edits.insert(name, e);
         form->addRow(QString::fromUtf8(f.label), e);
     }
@@ -86,39 +116,35 @@ TFrmSjlrDwxx::TFrmSjlrDwxx(qint64 idbh, DataGrid* list, QWidget* parent)
     connect(saveButton, &QPushButton::clicked, this, [this] { save(); });
     connect(undoButton, &QPushButton::clicked, this, &TFrmSjlrDwxx::undo);
     connect(closeButton, &QPushButton::clicked, this, [this] {
-        show(m_unit); // the pending change is cancelled
+        m_record->cancel(); // the pending change is dropped
         reject();
     });
     EnterToNextFilter::install(this);
     if (idbh > 0)
-        if (const auto u = UnitService::load(idbh))
-            m_unit = *u;
-    show(m_unit);
+        loadUnit(idbh);
+    else
+        m_record->append();
 }
 
-void TFrmSjlrDwxx::show(const Unit& unit)
+void TFrmSjlrDwxx::loadUnit(qint64 idbh)
 {
-    m_edits.value(QStringLiteral("idbh"))
-        ->setText(unit.idbh > 0 ? QString::number(unit.idbh) : QString());
-    for (const Field& f : Fields)
-        m_edits.value(QString::fromLatin1(f.name))->setText(unit.*(f.member));
+    if (const auto u = UnitService::load(idbh))
+        m_record->load(rowOf(*u));
 }
 
-Unit TFrmSjlrDwxx::shownUnit() const
+qint64 TFrmSjlrDwxx::currentId() const
 {
-    Unit u = m_unit;
-    for (const Field& f : Fields)
-        u.*(f.member) = edit(QString::fromLatin1(f.name))->text();
-    return u;
+    return m_record->value(QStringLiteral("idbh")).toLongLong();
+}
+
+bool TFrmSjlrDwxx::isInserting() const
+{
+    return m_record->state() == EditRecord::State::Insert;
 }
 
 bool TFrmSjlrDwxx::isModified() const
 {
-    const Unit u = shownUnit();
-    for (const Field& f : Fields)
-        if (u.*(f.member) != m_unit.*(f.member))
-            return true;
-    return false;
+    return m_record->isModified();
 }
 
 bool TFrmSjlrDwxx::save()
@@ -130,37 +156,42 @@ bool TFrmSjlrDwxx::save()
         edit(QStringLiteral("dwmc"))->setFocus();
         return false;
     }
-    Unit u = shownUnit();
-    if (u.idbh == 0) {
+    // a shown unit saved as it is starts being edited and is written again
+    m_record->edit();
+    if (m_record->state() == EditRecord::State::Insert) {
         try {
-            u.idbh = UnitService::add(u);
+            m_record->post();
         } catch (const DatabaseError& e) {
             ShowMessageBox(QStringLiteral("数据保存失败,详细提示信息为：") + e.text(), Caption,
                            PromptIcon::Information);
             return false;
         }
         ShowMessageBox(QStringLiteral("单位添加成功！"), Caption, PromptIcon::Information);
-        m_unit = Unit{}; // a new empty row for the next unit
-        show(m_unit);
+        m_record->append(); // a new empty row for the next unit
         edit(QStringLiteral("dwmc"))->setFocus();
         return true;
     }
     try {
-        UnitService::edit(u);
+        m_record->post();
     } catch (const DatabaseError& e) {
         ShowMessageBox(QStringLiteral("数据保存失败, 详细提示信息为：") + e.text(), Caption,
                        PromptIcon::Information);
         return false;
     }
-    m_unit = u;
     ShowMessageBox(QStringLiteral("数据保存成功！"), Caption, PromptIcon::Information);
     return true;
 }
 
 void TFrmSjlrDwxx::undo()
 {
-    if (isModified())
-        show(m_unit);
+    if (!isModified())
+        return;
+    // A new unit starts again empty rather than falling back to the unit shown before, which
+    // the next keystrokes would then overwrite.
+    const bool inserting = isInserting();
+    m_record->cancel();
+    if (inserting)
+        m_record->append();
 }
 
 bool TFrmSjlrDwxx::askAboutChanges()
@@ -174,7 +205,7 @@ bool TFrmSjlrDwxx::askAboutChanges()
         return false;
     if (answer == PromptButton::Yes)
         return save();
-    show(m_unit);
+    m_record->cancel();
     return true;
 }
 
@@ -202,9 +233,7 @@ void TFrmSjlrDwxx::move(Move to)
         break;
     }
     m_list->setCurrentRow(row);
-    if (const auto u = UnitService::load(m_list->currentValue(QStringLiteral("idbh")).toLongLong()))
-        m_unit = *u;
-    show(m_unit);
+    loadUnit(m_list->currentValue(QStringLiteral("idbh")).toLongLong());
 }
 
 void TFrmSjlrDwxx::reject()

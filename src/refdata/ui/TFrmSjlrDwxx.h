@@ -6,6 +6,7 @@
 #include <QMap>
 
 class DataGrid;
+class EditRecord;
 class QLineEdit;
 class QToolButton;
 
@@ -33,19 +34,19 @@ public:
     void undo();
     // Moves to another unit of the list, asking first about unsaved changes.
     void move(Move to);
-    qint64 currentId() const { return m_unit.idbh; }
-    bool isInserting() const { return m_unit.idbh == 0; }
+    qint64 currentId() const;
+    bool isInserting() const;
     bool isModified() const;
+    EditRecord* record() const { return m_record; }
 
     // Every way of closing: the pending database work, then unsaved changes.
     void reject() override;
 
 private:
-    void show(const Unit& unit);
-    Unit shownUnit() const;
+    void loadUnit(qint64 idbh);
     // Yes saves, No discards, Cancel stays: false to stay.
     bool askAboutChanges();
-    Unit m_unit;
+    EditRecord* m_record;
     DataGrid* m_list;
     QMap<QString, QLineEdit*> m_edits;
     QMap<int, QToolButton*> m_navigator;
