@@ -10,10 +10,11 @@
 #include "ui/DataGrid.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QTableView>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -64,6 +65,15 @@ int main(int argc, char** argv)
     const ListPrintJob job = screen->printJob();
     std::printf("build the print of every row: %lld ms, %lld rows\n", t.restart(),
                 qlonglong(job.rows.size()));
+    {
+        const QString pdf = dir.filePath(QStringLiteral("units.pdf"));
+        ListPrint::Layout used;
+        ListPrint::printToPdf(job, pdf, &used);
+        std::printf("print every row to PDF: %lld ms, %d pages, %lld bytes\n", t.restart(),
+                    used.pages, QFileInfo(pdf).size());
+        if (argc > 2) // keep the print to look at
+            QFile::copy(pdf, QString::fromLocal8Bit(argv[2]));
+    }
     for (const char* name : {"units.xlsx", "units.csv"}) {
         const QString path = dir.filePath(QString::fromLatin1(name));
         QString error;

@@ -48,6 +48,15 @@ ListPrint::Layout ListPrint::layout(const ListPrintJob& job, QPagedPaintDevice& 
     return l;
 }
 
+bool ListPrint::prefersLandscape(const ListPrintJob& job)
+{
+    int total = 0;
+    for (const auto& c : job.columns)
+        total += std::max(1, c.width);
+    // wider than the printable width of a portrait A4 page (206 mm at 96 pixels to the inch)
+    return total > 206.0 / 25.4 * 96.0;
+}
+
 QString ListPrint::pageText(const ListPrintJob& job, int page, int pages)
 {
     QString t = job.pageText;
@@ -56,7 +65,8 @@ QString ListPrint::pageText(const ListPrintJob& job, int page, int pages)
     return t;
 }
 
-bool ListPrint::print(const ListPrintJob& job, QPagedPaintDevice& device, Layout* used)
+bool ListPrint::print(const ListPrintJob& job, QPagedPaintDevice& device, Layout* used,
+                      const PageProgress& progress)
 {
     device.setPageMargins(QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm),
                           QPageLayout::Millimeter);
@@ -70,33 +80,43 @@ bool ListPrint::print(const ListPrintJob& job, QPagedPaintDevice& device, Layout
         return false;
     const Metrics m = metricsFor(job, device);
     const int width = device.width();
+    // Column widths are screen pixels (96 to the inch): printed at their size, or narrowed in
+    // proportion when the columns are wider than the page.
     int total = 0;
     for (const auto& c : job.columns)
         total += std::max(1, c.width);
-    const double scale = total > width ? double(width) / total : 1.0;
+    double scale = device.logicalDpiX() / 96.0;
+    if (total * scale > width)
+        scale = double(width) / total;
     QFont headingFont = listFont();
     headingFont.setPointSizeF(14);
+    QFont bodyFont = listFont();
+    QFont titleFont = listFont();
+    titleFont.setBold(true);
+    const QFontMetrics bodyMetrics(bodyFont, &device);
+    const QFontMetrics titleMetrics(titleFont, &device);
     for (int page = 1; page <= l.pages; ++page) {
+        if (progress && !progress(page, l.pages))
+            break;
         if (page > 1)
             device.newPage();
         p.setFont(headingFont);
         if (job.style == ListPrintJob::Style::PageHeader || page == 1)
             p.drawText(QRect(0, 0, width, m.header), Qt::AlignCenter, job.heading);
-        p.setFont(listFont());
         int y = m.header;
         auto drawRow = [&](const QStringList& cells, bool bold) {
-            QFont f = listFont();
-            f.setBold(bold);
-            p.setFont(f);
+            p.setFont(bold ? titleFont : bodyFont);
+            const QFontMetrics& fm = bold ? titleMetrics : bodyMetrics;
             int x = 0;
             for (int i = 0; i < job.columns.size(); ++i) {
                 const int w = int(std::max(1, job.columns.at(i).width) * scale);
                 const QRect cell(x, y, w, m.line);
                 p.drawRect(cell);
                 const bool right = job.columns.at(i).isNumeric() && !bold;
+                // a text wider than its cell is cut with an ellipsis, never drawn over the next
                 p.drawText(cell.adjusted(2, 0, -2, 0),
                            (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                           cells.value(i));
+                           fm.elidedText(cells.value(i), Qt::ElideRight, std::max(0, w - 4)));
                 x += w;
             }
             y += m.line;
@@ -120,6 +140,7 @@ bool ListPrint::printToPdf(const ListPrintJob& job, const QString& path, Layout*
 {
     QPdfWriter pdf(path);
     pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageOrientation(prefersLandscape(job) ? QPageLayout::Landscape : QPageLayout::Portrait);
     pdf.setResolution(300);
     return print(job, pdf, used);
 }

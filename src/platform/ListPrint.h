@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QPagedPaintDevice;
 
@@ -34,8 +35,13 @@ struct Layout
 // Pages of the job on a device; a title-style list without rows has no pages.
 Layout layout(const ListPrintJob& job, QPagedPaintDevice& device);
 QString pageText(const ListPrintJob& job, int page, int pages);
+// Columns wider than a portrait A4 page print across a landscape one.
+bool prefersLandscape(const ListPrintJob& job);
+// Called before each page is painted (pages counted from 1); false stops the print there.
+using PageProgress = std::function<bool(int page, int pages)>;
 // Paints the whole job; false when the device could not be painted on. Returns the layout used.
-bool print(const ListPrintJob& job, QPagedPaintDevice& device, Layout* used = nullptr);
+bool print(const ListPrintJob& job, QPagedPaintDevice& device, Layout* used = nullptr,
+           const PageProgress& progress = {});
 // Prints to a PDF file.
 bool printToPdf(const ListPrintJob& job, const QString& path, Layout* used = nullptr);
 } // namespace ListPrint

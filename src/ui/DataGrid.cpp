@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -724,8 +725,21 @@ ListPrintJob DataGrid::printJob(const QString& heading, const QString& operatorL
 void DataGrid::printPreview(const ListPrintJob& job)
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(ListPrint::prefersLandscape(job) ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
     QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [&job](QPrinter* p) { ListPrint::print(job, *p); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &job](QPrinter* p) {
+        // A long list takes a while to lay out: show how far it is, and let it be stopped.
+        QProgressDialog progress(QStringLiteral("正在生成打印页面……"), QStringLiteral("取消"), 0, 0,
+                                 this);
+        progress.setWindowTitle(QStringLiteral("提示信息"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        ListPrint::print(job, *p, nullptr, [&progress](int page, int pages) {
+            progress.setMaximum(pages);
+            progress.setValue(page - 1);
+            return !progress.wasCanceled();
+        });
+    });
     preview.exec();
 }

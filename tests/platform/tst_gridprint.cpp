@@ -14,6 +14,8 @@ private Q_SLOTS:
     void pagesAndFooterFromTheLayout();
     void emptyTitleListPrintsNothing_data();
     void emptyTitleListPrintsNothing();
+    void wideListsPrintAcrossAndCutLongTexts_data();
+    void wideListsPrintAcrossAndCutLongTexts();
 };
 
 namespace {
@@ -83,6 +85,36 @@ void TestGridPrint::emptyTitleListPrintsNothing()
     QVERIFY(ListPrint::printToPdf(job(0, ListPrintJob::Style(style)), path, &used));
     QCOMPARE(used.pages, pages);
     QCOMPARE(QFile::exists(path) && QFile(path).size() > 0, pages > 0);
+}
+
+void TestGridPrint::wideListsPrintAcrossAndCutLongTexts_data()
+{
+    QTest::addColumn<int>("nameWidth");
+    QTest::addColumn<QString>("pageSize"); // as pdfinfo reports it, in points
+    QTest::newRow("narrow: portrait") << 300 << "595 x 842 pts";
+    QTest::newRow("wider than portrait: landscape") << 900 << "842 x 595 pts";
+}
+
+void TestGridPrint::wideListsPrintAcrossAndCutLongTexts()
+{
+    QFETCH(int, nameWidth);
+    QFETCH(QString, pageSize);
+    QTemporaryDir dir;
+    ListPrintJob j = job(3, ListPrintJob::Style::PageHeader);
+    j.columns[1].width = nameWidth;
+    j.columns << GridColumn::text("dwdz", "单位地址", 40);
+    for (QStringList& row : j.rows)
+        row << QStringLiteral("解放大道一百二十号科技园区");
+    const QString path = dir.filePath(QStringLiteral("wide.pdf"));
+    QVERIFY(ListPrint::printToPdf(j, path));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished();
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(pageSize));
+    // the address is cut to its narrow column, with an ellipsis
+    const QString text = pdfPageText(path, 1);
+    QVERIFY(!text.contains(QStringLiteral("科技园区")));
+    QVERIFY(text.contains(QStringLiteral("…")));
 }
 
 QTEST_MAIN(TestGridPrint)
