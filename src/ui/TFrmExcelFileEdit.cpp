@@ -2,6 +2,7 @@
 
 #include "data/TextRoutines.h"
 #include "platform/Prompter.h"
+#include "ui/EnterToNextFilter.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,9 +30,13 @@ TFrmExcelFileEdit::TFrmExcelFileEdit(const QString& defaultName, QWidget* parent
     buttons->addWidget(m_ok);
     buttons->addWidget(cancel);
     grid->addLayout(buttons, 2, 0, 1, 3);
-    m_ok->setAutoDefault(false);
-    connect(m_name, &QLineEdit::returnPressed, m_folder, qOverload<>(&QWidget::setFocus));
-    connect(m_folder, &QLineEdit::returnPressed, m_ok, qOverload<>(&QWidget::setFocus));
+    // Enter: from the name to the folder, from the folder to OK, and on OK it confirms. The
+    // filter takes Enter from the edits, so no button is pressed by the dialog behind them.
+    setTabOrder(m_name, m_folder);
+    setTabOrder(m_folder, m_ok);
+    setTabOrder(m_ok, cancel);
+    setTabOrder(cancel, m_browse);
+    EnterToNextFilter::install(this);
     connect(m_browse, &QPushButton::clicked, this, &TFrmExcelFileEdit::browse);
     connect(m_ok, &QPushButton::clicked, this, &TFrmExcelFileEdit::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

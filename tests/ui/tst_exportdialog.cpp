@@ -15,6 +15,7 @@ private Q_SLOTS:
     void chosenPath();
     void blankEntriesAreRefused();
     void browseFillsTheFolder();
+    void enterWalksToOkAndConfirms();
 };
 
 void TestExportDialog::chosenPath_data()
@@ -64,6 +65,26 @@ void TestExportDialog::browseFillsTheFolder()
     prompter.queueFolder(std::nullopt);
     d.browseButton()->click();
     QCOMPARE(d.folderEdit()->text(), QStringLiteral("/tmp/chosen") + QDir::separator());
+}
+
+void TestExportDialog::enterWalksToOkAndConfirms()
+{
+    ScriptedPrompter prompter;
+    TFrmExcelFileEdit dialog(QStringLiteral("单位信息"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.nameEdit()->setFocus();
+    QTest::keyClick(dialog.nameEdit(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), dialog.folderEdit());
+    QTest::keyClicks(dialog.folderEdit(), QStringLiteral("/tmp/out/"));
+    QTest::keyClick(dialog.folderEdit(), Qt::Key_Return);
+    // moved on to OK without pressing any button (no folder prompt, still open)
+    QCOMPARE(QApplication::focusWidget(), dialog.okButton());
+    QVERIFY(prompter.prompts().isEmpty());
+    QVERIFY(dialog.isVisible());
+    QTest::keyClick(dialog.okButton(), Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.chosenPath(), QStringLiteral("/tmp/out/单位信息.xlsx"));
 }
 
 QTEST_MAIN(TestExportDialog)
