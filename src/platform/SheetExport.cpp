@@ -11,6 +11,8 @@
 #include <QSaveFile>
 #include <QSqlRecord>
 #include <QTemporaryFile>
+#include <cstdio>
+#include <sys/stat.h>
 #include <xlsxwriter.h>
 
 namespace {
@@ -39,6 +41,24 @@ std::optional<QDateTime> storedDate(const QVariant& v)
     if (!d.isValid())
         return std::nullopt;
     return d;
+}
+
+// Read and write as the process's file creation mask allows (0666 less the umask).
+QFileDevice::Permissions newFilePermissions()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    QFileDevice::Permissions p = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ReadUser | QFileDevice::WriteUser;
+    if (!(mask & S_IRGRP))
+        p |= QFileDevice::ReadGroup;
+    if (!(mask & S_IWGRP))
+        p |= QFileDevice::WriteGroup;
+    if (!(mask & S_IROTH))
+        p |= QFileDevice::ReadOther;
+    if (!(mask & S_IWOTH))
+        p |= QFileDevice::WriteOther;
+    return p;
 }
 
 QString cellText(const GridColumn& c, const QVariant& v)
@@ -169,8 +189,11 @@ bool writeXlsx(const QString& path, const QList<GridColumn>& columns,
         QFile::remove(temp);
         return fail(error, QString::fromUtf8(lxw_strerror(status)));
     }
-    QFile::remove(path);
-    if (!QFile::rename(temp, path)) {
+    // The temporary file is private; the export gets the permissions of any new file. The
+    // rename replaces an older file in one step, so it is never lost on a failure.
+    QFile::setPermissions(temp, newFilePermissions());
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) !=
+        0) {
         QFile::remove(temp);
         return fail(error, QStringLiteral("无法写入文件：") + path);
     }

@@ -66,6 +66,16 @@ void TestGridExport::exportReadsBack()
     QVERIFY2(SheetExport::writeQuery(path, Sql, {}, Columns, QStringLiteral("idbh"), &error),
              qPrintable(error));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+    // an export is an ordinary file: as readable as any new file of this process
+    QFile probe(dir.filePath(QStringLiteral("probe")));
+    QVERIFY(probe.open(QIODevice::WriteOnly));
+    probe.close();
+    QCOMPARE(QFile::permissions(path), QFile::permissions(probe.fileName()));
+    probe.remove();
+    // writing again replaces the file
+    QVERIFY2(SheetExport::writeQuery(path, Sql, {}, Columns, QStringLiteral("idbh"), &error),
+             qPrintable(error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
     if (name.endsWith(QLatin1String(".csv"))) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
