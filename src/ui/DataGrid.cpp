@@ -224,10 +224,12 @@ void DataGrid::buildOptionsMenu()
     entry("显示/隐藏列", [this] { showColumnDialog(); });
     m_options->addSeparator();
     entry("导出表格", [this] {
-        if (exportToSheet(window()->windowTitle()))
+        QString error;
+        if (exportToSheet(window()->windowTitle(), &error))
             ShowInfo(QStringLiteral("导出EXCEL文件成功！"));
-        else
-            ShowInfo(QStringLiteral("导出EXCEL文件操作被用户取消或发生错误！"));
+        else // with the reason when writing failed
+            ShowInfo(QStringLiteral("导出EXCEL文件操作被用户取消或发生错误！") +
+                     (error.isEmpty() ? QString() : QLatin1Char('\n') + error));
     });
 }
 

@@ -321,6 +321,16 @@ void TestUnitScreen::screenLayoutAndPrint()
     QVERIFY(xml.contains(QStringLiteral("<dimension ref=\"A1:K3\"/>")));
     QVERIFY(xml.contains(QStringLiteral("<t>单位2</t>")));
     QVERIFY(!xml.contains(QStringLiteral("<t>单位简称</t>")));
+    // a folder that does not exist: the failure with its reason, nothing written
+    onNextModal([&out](QWidget* w) {
+        auto* ask = qobject_cast<TFrmExcelFileEdit*>(w);
+        ask->folderEdit()->setText(out.filePath(QStringLiteral("missing/")));
+        ask->okButton()->click();
+    });
+    again.grid()->optionsMenu()->actions().last()->trigger();
+    QVERIFY(prompter.texts().last().startsWith(
+        QStringLiteral("导出EXCEL文件操作被用户取消或发生错误！\n目录不存在：")));
+    QVERIFY(!QDir(out.filePath(QStringLiteral("missing"))).exists());
     Clock::install(nullptr);
 }
 
