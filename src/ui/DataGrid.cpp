@@ -18,6 +18,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -469,6 +470,13 @@ void DataGrid::setFrozenColumns(int count)
                 m_frozen->verticalScrollBar(), &QScrollBar::setValue);
         connect(m_frozen->horizontalHeader(), &QHeaderView::sectionClicked, this,
                 &DataGrid::sortByTitle);
+        // resizing a frozen column resizes the list's column under it
+        connect(m_frozen->horizontalHeader(), &QHeaderView::sectionResized, this,
+                [this](int column, int, int size) {
+                    if (!m_syncing && !m_frozen->isColumnHidden(column) &&
+                        m_view->columnWidth(column) != size)
+                        m_view->setColumnWidth(column, size);
+                });
         connect(m_frozen, &QTableView::doubleClicked, this,
                 [this](const QModelIndex& i) { Q_EMIT rowActivated(i.row()); });
         connect(m_header, &QHeaderView::geometriesChanged, this, &DataGrid::updateFrozenGeometry);
@@ -483,17 +491,18 @@ void DataGrid::syncFrozen()
     if (!m_frozen)
         return;
     QHeaderView* fh = m_frozen->horizontalHeader();
+    const QScopedValueRollback<bool> syncing(m_syncing, true);
     int shown = 0;
     for (int v = 0; v < m_header->count(); ++v) {
         const int l = m_header->logicalIndex(v);
         if (fh->visualIndex(l) != v)
             fh->moveSection(fh->visualIndex(l), v);
         const bool frozen = !m_header->isSectionHidden(l) && shown < m_frozenCount;
+        m_frozen->setColumnHidden(l, !frozen);
         if (frozen) {
             ++shown;
             m_frozen->setColumnWidth(l, m_header->sectionSize(l));
         }
-        m_frozen->setColumnHidden(l, !frozen);
     }
     m_frozen->setVisible(m_frozenCount > 0 && shown > 0);
     updateFrozenGeometry();

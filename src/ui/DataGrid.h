@@ -150,5 +150,6 @@ private:
     SortRule m_sortRule = SortRule::Cycle;
     int m_frozenCount = 0;
     bool m_readOnly = false;
+    bool m_syncing = false; // the frozen part is being made to follow the list
     QStringList m_sumExcluded;
 };

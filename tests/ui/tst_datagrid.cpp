@@ -308,6 +308,9 @@ void TestDataGrid::frozenColumnsFollowTheLayout()
     grid.view()->horizontalHeader()->moveSection(3, 0);
     QCOMPARE(frozenFields(), (QStringList{"dwid", "xm"}));
     QCOMPARE(frozen->width(), 400 + grid.view()->columnWidth(1));
+    frozen->setColumnWidth(1, 150); // resizing in the frozen part resizes the list's column
+    QCOMPARE(grid.view()->columnWidth(1), 150);
+    QCOMPARE(frozen->width(), 550);
     // scrolling the list sideways leaves the frozen part in place
     grid.view()->horizontalScrollBar()->setValue(grid.view()->horizontalScrollBar()->maximum());
     QCOMPARE(frozen->horizontalHeader()->sectionViewportPosition(3), 0);
