@@ -210,9 +210,11 @@ void DataGrid::buildOptionsMenu()
     };
     entry("打印表格", [this] {
         try {
-            printPreview(printJob(window()->windowTitle(),
-                                  QStringLiteral("日期：") +
-                                      Clock::today().toString(QStringLiteral("yyyy-MM-dd"))));
+            ListPrintJob job;
+            job.heading = window()->windowTitle();
+            job.operatorLine =
+                QStringLiteral("日期：") + Clock::today().toString(QStringLiteral("yyyy-MM-dd"));
+            printPreview(printJob(job));
         } catch (const DatabaseError& e) {
             ShowErrorBox(QStringLiteral("数据读取失败：") + e.text(), QStringLiteral("错误信息"));
         }
@@ -704,13 +706,10 @@ bool DataGrid::exportToSheet(const QString& defaultName, QString* error)
     return exportTo(*path, error);
 }
 
-ListPrintJob DataGrid::printJob(const QString& heading, const QString& operatorLine,
-                                ListPrintJob::Style style) const
+ListPrintJob DataGrid::printJob(ListPrintJob job) const
 {
-    ListPrintJob job;
-    job.style = style;
-    job.heading = heading;
-    job.operatorLine = operatorLine;
+    job.columns.clear();
+    job.rows.clear();
     QList<int> at;
     for (int v = 0; v < m_header->count(); ++v) {
         const int i = m_header->logicalIndex(v);

@@ -111,9 +111,9 @@ public:
     // empty or when writing failed (the reason in `error`). The caller shows its messages.
     bool exportToSheet(const QString& defaultName, QString* error = nullptr);
 
-    // A print of the visible columns in visual order and of every row in the shown order.
-    ListPrintJob printJob(const QString& heading, const QString& operatorLine,
-                          ListPrintJob::Style style = ListPrintJob::Style::PageHeader) const;
+    // The visible columns in visual order, at their widths, and every row in the shown order,
+    // added to a job that already holds the heading, style and texts.
+    ListPrintJob printJob(ListPrintJob job) const;
     // The print preview of a job (modal).
     void printPreview(const ListPrintJob& job);
 

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void pagesAndFooterFromTheLayout();
     void emptyTitleListPrintsNothing_data();
     void emptyTitleListPrintsNothing();
+    void headingAndTitlePlaces_data();
+    void headingAndTitlePlaces();
     void wideListsPrintAcrossAndCutLongTexts_data();
     void wideListsPrintAcrossAndCutLongTexts();
 };
@@ -50,10 +52,9 @@ void TestGridPrint::pagesAndFooterFromTheLayout()
     probe.setPageSize(QPageSize(QPageSize::A4));
     probe.setResolution(300);
     probe.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
-    const int perPage =
-        ListPrint::layout(job(1, ListPrintJob::Style::PageHeader), probe).rowsPerPage;
+    const int perPage = ListPrint::layout(job(1, ListPrintJob::Style::Footer), probe).rowsPerPage;
     QVERIFY(perPage > 10);
-    const ListPrintJob j = job(2 * perPage + 1, ListPrintJob::Style::PageHeader);
+    const ListPrintJob j = job(2 * perPage + 1, ListPrintJob::Style::Footer);
     const QString path = dir.filePath(QStringLiteral("list.pdf"));
     ListPrint::Layout used;
     QVERIFY(ListPrint::printToPdf(j, path, &used));
@@ -72,7 +73,7 @@ void TestGridPrint::emptyTitleListPrintsNothing_data()
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("pages");
     QTest::newRow("title style") << int(ListPrintJob::Style::Title) << 0;
-    QTest::newRow("page header style") << int(ListPrintJob::Style::PageHeader) << 1;
+    QTest::newRow("page header style") << int(ListPrintJob::Style::Footer) << 1;
 }
 
 void TestGridPrint::emptyTitleListPrintsNothing()
@@ -85,6 +86,51 @@ void TestGridPrint::emptyTitleListPrintsNothing()
     QVERIFY(ListPrint::printToPdf(job(0, ListPrintJob::Style(style)), path, &used));
     QCOMPARE(used.pages, pages);
     QCOMPARE(QFile::exists(path) && QFile(path).size() > 0, pages > 0);
+}
+
+void TestGridPrint::headingAndTitlePlaces_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("headingAsTitle");
+    QTest::addColumn<bool>("headingOnPage2");
+    QTest::addColumn<QString>("titleOnPage1"); // empty: none
+    QTest::addColumn<bool>("pageNumbers");
+    QTest::newRow("footer style, heading in the page header")
+        << int(ListPrintJob::Style::Footer) << false << true << "" << true;
+    QTest::newRow("footer style, heading as the title")
+        << int(ListPrintJob::Style::Footer) << true << false << "" << true;
+    QTest::newRow("title style") << int(ListPrintJob::Style::Title) << false << true
+                                 << "打印日期：2026-01-05" << false;
+}
+
+void TestGridPrint::headingAndTitlePlaces()
+{
+    QFETCH(int, style);
+    QFETCH(bool, headingAsTitle);
+    QFETCH(bool, headingOnPage2);
+    QFETCH(QString, titleOnPage1);
+    QFETCH(bool, pageNumbers);
+    QTemporaryDir dir;
+    ListPrintJob j = job(120, ListPrintJob::Style(style));
+    j.headingAsTitle = headingAsTitle;
+    if (j.style == ListPrintJob::Style::Title)
+        j.operatorLine = QStringLiteral("操作员：张三   打印日期：2026-01-05");
+    const QString path = dir.filePath(QStringLiteral("list.pdf"));
+    ListPrint::Layout used;
+    QVERIFY(ListPrint::printToPdf(j, path, &used));
+    QVERIFY(used.pages >= 2);
+    const QString page1 = pdfPageText(path, 1);
+    const QString page2 = pdfPageText(path, 2);
+    QVERIFY(page1.contains(j.heading));
+    QCOMPARE(page2.contains(j.heading), headingOnPage2);
+    if (!titleOnPage1.isEmpty()) {
+        QVERIFY(page1.contains(titleOnPage1));
+        QVERIFY(!page2.contains(titleOnPage1));
+    }
+    QCOMPARE(page2.contains(QStringLiteral("第2页")), pageNumbers);
+    // the rows of page 1 and page 2 follow on without a gap
+    QVERIFY(page1.contains(QStringLiteral("单位%1\n").arg(used.firstPageRows)));
+    QVERIFY(page2.contains(QStringLiteral("单位%1\n").arg(used.firstPageRows + 1)));
 }
 
 void TestGridPrint::wideListsPrintAcrossAndCutLongTexts_data()
@@ -100,7 +146,7 @@ void TestGridPrint::wideListsPrintAcrossAndCutLongTexts()
     QFETCH(int, nameWidth);
     QFETCH(QString, pageSize);
     QTemporaryDir dir;
-    ListPrintJob j = job(3, ListPrintJob::Style::PageHeader);
+    ListPrintJob j = job(3, ListPrintJob::Style::Footer);
     j.columns[1].width = nameWidth;
     j.columns << GridColumn::text("dwdz", "单位地址", 40);
     for (QStringList& row : j.rows)

@@ -178,10 +178,14 @@ void TdwFrm::saveLayout()
 
 ListPrintJob TdwFrm::printJob() const
 {
-    return m_grid->printJob(
-        OperatorContext::current().organizationName + QStringLiteral("单位信息"),
-        QStringLiteral("操作员：") + OperatorContext::current().operatorName +
-            QStringLiteral("   日期：") + Clock::today().toString(QStringLiteral("yyyy-MM-dd")));
+    // footer style, the heading in the page header in 14 points
+    ListPrintJob job;
+    job.heading = OperatorContext::current().organizationName + QStringLiteral("单位信息");
+    job.headingPointSize = 14;
+    job.operatorLine = QStringLiteral("操作员：") + OperatorContext::current().operatorName +
+                       QStringLiteral("   日期：") +
+                       Clock::today().toString(QStringLiteral("yyyy-MM-dd"));
+    return m_grid->printJob(job);
 }
 
 void TdwFrm::print()
