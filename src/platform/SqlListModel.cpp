@@ -139,16 +139,11 @@ void SqlListModel::fetchPage()
     // while the operator scrolls far down a large list.
     values << std::max(PageSize, int(m_rows.size())) << int(m_rows.size());
     QSqlQuery q = OpenQuerySql(sql, values);
-    QList<int> positions;
-    for (const auto& c : m_columns)
-        positions << q.record().indexOf(c.field.toLower());
     QList<QVariantList> page;
-    while (q.next()) {
-        QVariantList row;
-        for (int p : positions)
-            row << (p >= 0 ? q.value(p) : QVariant());
+    readRows(q, [&page](const QVariantList& row) {
         page << row;
-    }
+        return true;
+    });
     if (page.isEmpty()) {
         m_total = int(m_rows.size()); // rows vanished meanwhile
         return;
@@ -181,6 +176,13 @@ void SqlListModel::forEachRow(const std::function<bool(const QVariantList& row)>
     QSqlQuery q = OpenQuerySql(QStringLiteral("select * from (") + m_sql +
                                    QStringLiteral(") list_all order by ") + orderClause(),
                                m_values);
+    readRows(q, f);
+}
+
+void SqlListModel::readRows(QSqlQuery& q,
+                            const std::function<bool(const QVariantList& row)>& f) const
+{
+    // the columns' fields, found once by name in the result
     QList<int> positions;
     for (const auto& c : m_columns)
         positions << q.record().indexOf(c.field.toLower());

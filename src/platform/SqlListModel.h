@@ -6,6 +6,8 @@
 #include <QVariantList>
 #include <functional>
 
+class QSqlQuery;
+
 // One column of a list: the field it shows (a fixed identifier from code), its title and how
 // its values are shown.
 struct GridColumn
@@ -114,6 +116,8 @@ public:
 private:
     void reload();
     void fetchPage();
+    // Each row of a result in the columns' order.
+    void readRows(QSqlQuery& q, const std::function<bool(const QVariantList& row)>& f) const;
 
     QString m_sql;
     QVariantList m_values;

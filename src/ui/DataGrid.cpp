@@ -205,7 +205,10 @@ void DataGrid::buildOptionsMenu()
     auto entry = [this](const char* caption, std::function<void()> action) {
         const QString text = QString::fromUtf8(caption);
         QAction* a = m_options->addAction(text);
-        connect(a, &QAction::triggered, this, [this, text, action] { runMenuEntry(text, action); });
+        connect(a, &QAction::triggered, this, [this, text, action] {
+            action();
+            Q_EMIT menuAction(text);
+        });
         return a;
     };
     entry("打印表格", [this] {
@@ -221,8 +224,7 @@ void DataGrid::buildOptionsMenu()
     });
     m_options->addSeparator();
     entry("恢复表格格式", [this] { restoreUserLayout(); });
-    QAction* save = entry("保存表格格式", [this] { saveUserLayout(); });
-    save->setObjectName(QStringLiteral("saveLayoutEntry"));
+    m_saveEntry = entry("保存表格格式", [this] { saveUserLayout(); });
     m_options->addSeparator();
     entry("显示/隐藏列", [this] { showColumnDialog(); });
     m_options->addSeparator();
@@ -234,12 +236,6 @@ void DataGrid::buildOptionsMenu()
             ShowInfo(QStringLiteral("导出EXCEL文件操作被用户取消或发生错误！") +
                      (error.isEmpty() ? QString() : QLatin1Char('\n') + error));
     });
-}
-
-void DataGrid::runMenuEntry(const QString& caption, const std::function<void()>& action)
-{
-    action();
-    Q_EMIT menuAction(caption);
 }
 
 bool DataGrid::setQuery(const QString& sql, const QVariantList& values,
@@ -328,8 +324,7 @@ void DataGrid::setReadOnly(bool readOnly)
 {
     m_readOnly = readOnly;
     // a read-only grid keeps no per-user layout, so its entry is not offered
-    if (auto* save = m_options->findChild<QAction*>(QStringLiteral("saveLayoutEntry")))
-        save->setEnabled(!readOnly);
+    m_saveEntry->setEnabled(!readOnly);
 }
 
 void DataGrid::sortByTitle(int column)
@@ -665,17 +660,21 @@ void DataGrid::showColumnDialog()
     dialog.exec();
 }
 
+QList<int> DataGrid::shownColumns() const
+{
+    QList<int> out;
+    for (int v = 0; v < m_header->count(); ++v)
+        if (!m_header->isSectionHidden(m_header->logicalIndex(v)))
+            out << m_header->logicalIndex(v);
+    return out;
+}
+
 bool DataGrid::exportTo(const QString& path, QString* error) const
 {
+    const QList<int> at = shownColumns();
     QList<GridColumn> columns;
-    QList<int> at;
-    for (int v = 0; v < m_header->count(); ++v) {
-        const int i = m_header->logicalIndex(v);
-        if (m_header->isSectionHidden(i))
-            continue;
+    for (int i : at)
         columns << m_model->columns().at(i);
-        at << i;
-    }
     QModelIndexList selected = m_view->selectionModel()->selectedRows();
     if (selected.size() >= 2) {
         std::sort(selected.begin(), selected.end(),
@@ -710,15 +709,11 @@ ListPrintJob DataGrid::printJob(ListPrintJob job) const
 {
     job.columns.clear();
     job.rows.clear();
-    QList<int> at;
-    for (int v = 0; v < m_header->count(); ++v) {
-        const int i = m_header->logicalIndex(v);
-        if (m_header->isSectionHidden(i))
-            continue;
+    const QList<int> at = shownColumns();
+    for (int i : at) {
         GridColumn c = m_model->columns().at(i);
         c.width = m_header->sectionSize(i);
         job.columns << c;
-        at << i;
     }
     if (m_model->sql().isEmpty())
         return job;

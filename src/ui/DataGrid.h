@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 
+class QAction;
 class QMenu;
 class QTableView;
 class FooterBar;
@@ -133,7 +134,8 @@ protected:
 
 private:
     void buildOptionsMenu();
-    void runMenuEntry(const QString& caption, const std::function<void()>& action);
+    // Logical indexes of the shown columns, in the order shown.
+    QList<int> shownColumns() const;
     void rebuildChooser();
     void syncFrozen();
     void updateFrozenGeometry();
@@ -145,6 +147,7 @@ private:
     QTableView* m_frozen = nullptr;
     FooterBar* m_footer;
     QMenu* m_options = nullptr;
+    QAction* m_saveEntry = nullptr;
     QMenu* m_chooser = nullptr;
     CellStyle m_cellStyle;
     SortRule m_sortRule = SortRule::Cycle;
